@@ -1,0 +1,6 @@
+function(lg_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(LG_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
