@@ -3,9 +3,13 @@
 // above 0 success (an id, a handle, a count), 0 or less absent or failed. Text crosses this
 // interface as 8-bit (Latin-1) strings; KernelText.h converts at each call.
 //
-// Ids and handles: map walks and finds answer object ids; OM_Object (map, id) turns an id
-// into an object handle for the O_ calls. Map and array handles come from the DB_ calls and
-// from the per-object calls (N_NodeMap, S_SymbolPadStackMap, S_SymbolItemArray, ...).
+// Ids and handles: every object (hierarchy, page, component, net, node, device, symbol,
+// padstack, item, trace, via, stream, layer) has one id, unique in the database, which is
+// also its handle: OM_Object (map, id) answers the id itself when the object is in that map
+// and 0 otherwise. The one exception is the board frame symbol of circuit c, whose id is
+// -(c + 15000); S_Symbol and OM_Object on the symbol map answer its (positive) handle, and
+// walks never answer it. Map and array handles come from the DB_ calls and from the
+// per-object calls (N_NodeMap, S_SymbolPadStackMap, S_SymbolItemArray, ...).
 // Page-level maps (pages, schematic and layout components, nets, traces, vias, the board
 // item array of symbol 0) are taken for the current hierarchy at the time they are asked for.
 
