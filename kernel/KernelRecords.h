@@ -13,6 +13,9 @@ enum MaskBits : int32_t {
     MaskSchematicSymbol = 1, // on symbols: walk with values 1, bits 3
     MaskPackage = 2,         // on symbols: walk with values 2, bits 2
     MaskPadstackSymbol = 4,  // on symbols: padstack symbols (neither of the above)
+    MaskDrawnItem = 1,       // on items: every line, rectangle, circle and arc; the kernel sets it
+                             // when it stores such an item, so S_FrameSymbolItems (symbol, 1, ...)
+                             // gives the extent of all drawn items (padstack sizes)
     MaskText = 0x20,         // on items: a component or symbol text that may name a sub-hierarchy
     MaskValueText = 8,       // on items: the value text of a component
     MaskVisited = 512,       // the visit mark
@@ -121,7 +124,7 @@ struct SymbolRecord {
 
 // Offset 16 the entry name.
 struct EntryRecord {
-    int32_t number = 0; // 1-based entry index
+    int32_t number = 0;   // 1-based entry index
     int32_t padStack = 0; // padstack id in the symbol's padstack map, 0 none
     int32_t x = 0;
     int32_t y = 0;
@@ -172,13 +175,13 @@ struct ItemRecord {
     int32_t y = 0;
     int32_t width = 0;
     int32_t gap = 0;
-    int32_t dx = 0;       // line and rectangle
-    int32_t dy = 0;       // line and rectangle
-    double rotation = 0;  // rectangle
-    int32_t diameter = 0; // circle
-    int32_t radius = 0;   // arc
-    double startAngle = 0; // arc
-    double endAngle = 0;   // arc
+    int32_t dx = 0;             // line and rectangle
+    int32_t dy = 0;             // line and rectangle
+    double rotation = 0;        // rectangle
+    int32_t diameter = 0;       // circle
+    int32_t radius = 0;         // arc
+    double startAngle = 0;      // arc
+    double endAngle = 0;        // arc
     const char* text = nullptr; // text items
 };
 
@@ -187,6 +190,8 @@ struct FrameRect {
     int32_t y1 = 0;
     int32_t x2 = 0;
     int32_t y2 = 0;
+
+    bool operator==(const FrameRect&) const = default;
 };
 
 // Library info records (E_GetPartInfo, E_GetSymbolInfo), allocated by the caller.

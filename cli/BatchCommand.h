@@ -1,0 +1,35 @@
+#pragma once
+// One small handler per subcommand of the batch command.
+
+#include "cli/BatchArguments.h"
+
+#include <QTextStream>
+
+#include <functional>
+#include <vector>
+
+namespace vxw {
+
+// What a handler works with: the parsed line and the two output streams. The design named by
+// --design is already installed as the process-wide kernel when the handler runs.
+struct BatchContext {
+    const BatchArguments& arguments;
+    QTextStream& out;
+    QTextStream& err;
+};
+
+// Exit status of a run: 0 success, 1 a failed run, 2 bad usage.
+enum BatchStatus { BatchOk = 0, BatchFailed = 1, BatchUsage = 2 };
+
+struct BatchCommand {
+    const char* name;
+    const char* synopsis; // one line for --help
+    bool needsDesign;
+    std::function<int(BatchContext&)> run;
+};
+
+const std::vector<BatchCommand>& BatchCommands();
+
+int RunInfoCommand(BatchContext& context);
+
+} // namespace vxw

@@ -1,0 +1,90 @@
+// listgen: produces, without a window, exactly the text the List Generator would preview.
+
+#include "cli/BatchArguments.h"
+#include "cli/BatchCommand.h"
+#include "kernel/DesignFile.h"
+#include "kernel/KernelAccess.h"
+#include "kernel/MemoryKernel.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+void WriteHelp(QTextStream& out) {
+    out << "Usage: listgen [--design FILE] [--suite-dir DIR] [--settings FILE] COMMAND [ARGUMENTS]\n"
+           "\n"
+           "Prints lists of a design and its libraries, exactly as the List Generator previews them.\n"
+           "\n"
+           "Options:\n"
+           "  --design FILE     the design file (.vxd) to open\n"
+           "  --suite-dir DIR   the suite folder (language folder, libraries, job folder, settings)\n"
+           "  --settings FILE   the per-user settings file to use instead of the default one\n"
+           "  -h, --help        this text\n"
+           "\n"
+           "Commands:\n";
+    for (const vxw::BatchCommand& command : vxw::BatchCommands()) {
+        out << "  " << command.synopsis << "\n";
+    }
+    out << "\nExit status: 0 success, 1 the run failed, 2 bad usage.\n";
+}
+
+int Run(const QStringList& argv, QTextStream& out, QTextStream& err) {
+    const vxw::BatchArgumentsResult parsed = vxw::ParseBatchArguments(argv);
+    if (!parsed.error.isEmpty()) {
+        err << "listgen: " << parsed.error << "\nTry 'listgen --help'.\n";
+        return vxw::BatchUsage;
+    }
+    const vxw::BatchArguments& arguments = parsed.arguments;
+    if (arguments.help) {
+        WriteHelp(out);
+        return vxw::BatchOk;
+    }
+    const vxw::BatchCommand* command = nullptr;
+    for (const vxw::BatchCommand& candidate : vxw::BatchCommands()) {
+        if (arguments.command == QLatin1String(candidate.name)) {
+            command = &candidate;
+        }
+    }
+    if (command == nullptr) {
+        err << "listgen: unknown command: " << arguments.command << "\nTry 'listgen --help'.\n";
+        return vxw::BatchUsage;
+    }
+    if (command->needsDesign) {
+        if (arguments.designFile.isEmpty()) {
+            err << "listgen: " << command->name << " needs --design FILE\n";
+            return vxw::BatchUsage;
+        }
+        vxw::DesignFileResult loaded = vxw::LoadDesignFile(arguments.designFile);
+        if (!loaded.Ok()) {
+            err << "listgen: " << loaded.error << "\n";
+            return vxw::BatchFailed;
+        }
+        vxw::InstallKernel(vxw::MemoryKernel::FromData(*loaded.design));
+    }
+    vxw::BatchContext context{arguments, out, err};
+    return command->run(context);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    int status = vxw::BatchFailed;
+    try {
+        status = Run(arguments, out, err);
+    } catch (const std::exception& e) {
+        err << "listgen: " << e.what() << "\n";
+    }
+    out.flush();
+    err.flush();
+    return status;
+}

@@ -1,0 +1,1097 @@
+// Loading of design files: one pass over the JSON text that builds the DesignData and checks
+// types and ranges as it goes, then one pass over the data that resolves every reference by
+// name. Errors travel as exceptions inside this file only and leave it as one message.
+
+#include "kernel/DesignFile.h"
+
+#include "kernel/DesignFileFormat.h"
+#include "kernel/JsonPullReader.h"
+#include "kernel/KernelRecords.h"
+
+#include <QFile>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace vxw {
+namespace {
+
+using Token = JsonPullReader::Token;
+
+// A reference that names no object, found after the whole text was read.
+struct ReferenceError {
+    std::string place;
+    std::string cause;
+};
+
+struct PageRef {
+    bool byName = false;
+    std::string name;
+    int32_t index = 0;
+};
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+[[noreturn]] void FailReference(std::string place, std::string cause) {
+    throw ReferenceError{std::move(place), std::move(cause)};
+}
+
+std::string NumberText(double value) {
+    if (value == std::floor(value) && std::fabs(value) < 1e18) {
+        return std::to_string(static_cast<int64_t>(value));
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+constexpr int64_t Int32Min = std::numeric_limits<int32_t>::min();
+constexpr int64_t Int32Max = std::numeric_limits<int32_t>::max();
+constexpr int32_t LastLayer = 31;
+
+class DesignLoader {
+public:
+    DesignLoader(const char* data, size_t size) : reader_(data, size) {}
+
+    DesignData Load();
+    // Where the reader stands, as a path such as circuits[1].nets[4].nodes[0].layComp.
+    std::string Place() const;
+    void LineColumn(size_t offset, int& line, int& column) const { reader_.LineColumn(offset, line, column); }
+
+private:
+    struct Segment {
+        const char* key; // nullptr: an array index
+        int64_t index;
+    };
+
+    [[noreturn]] void FailValue(std::string cause) const {
+        reader_.Fail(reader_.ValueOffset(), std::move(cause));
+    }
+    Token ExpectToken(Token token, const char* what);
+
+    // Reads an object whose keys come from `keys`; calls onMember(key index) with the reader
+    // before the value. Unknown and repeated keys are errors, and so is a missing required key
+    // (bit k of `required` stands for keys[k]).
+    template <size_t N, typename F>
+    void Members(const std::array<const char*, N>& keys, uint32_t required, F&& onMember);
+    template <typename F> void Elements(F&& onElement);
+
+    std::string Text();
+    int32_t Int(int64_t low = Int32Min, int64_t high = Int32Max);
+    double Real();
+    bool Bool();
+    std::string Attributes();
+
+    void Top(DesignData& design);
+    void Layers(std::array<std::string, 32>& names);
+    DeviceData Device();
+    SymbolData Symbol();
+    PadStackData PadStack();
+    EntryData Entry();
+    ItemData Item();
+    std::vector<ItemData> Items();
+    CircuitData Circuit(std::vector<PageRef>& pageRefs);
+    SchCompData SchComp(PageRef& pageRef);
+    LayCompData LayComp();
+    NetData Net();
+    NodeData Node();
+    TraceData Trace();
+    TraceSegmentData TraceRecord();
+    ViaData Via();
+    void BoardFrame(CircuitData& circuit);
+    StreamData Stream();
+    std::string Label();
+    std::string Hierarchies();
+    std::string Hex();
+
+    void Resolve(DesignData& design);
+
+    JsonPullReader reader_;
+    std::vector<Segment> path_;
+    std::vector<std::vector<PageRef>> pageRefs_; // per circuit, per schematic component
+};
+
+std::string DesignLoader::Place() const {
+    std::string place;
+    for (const Segment& segment : path_) {
+        if (segment.key) {
+            if (!place.empty()) {
+                place += '.';
+            }
+            place += segment.key;
+        } else {
+            place += '[' + std::to_string(segment.index) + ']';
+        }
+    }
+    return place;
+}
+
+Token DesignLoader::ExpectToken(Token token, const char* what) {
+    Token found = reader_.Peek();
+    if (found == Token::False && token == Token::True) {
+        found = Token::True;
+    }
+    if (found != token) {
+        FailValue(std::string("expected ") + what);
+    }
+    return found;
+}
+
+template <size_t N, typename F>
+void DesignLoader::Members(const std::array<const char*, N>& keys, uint32_t required, F&& onMember) {
+    static_assert(N <= 32);
+    ExpectToken(Token::Object, "an object");
+    const size_t start = reader_.ValueOffset();
+    reader_.BeginObject();
+    uint32_t seen = 0;
+    std::string key;
+    while (reader_.NextKey(key)) {
+        size_t k = 0;
+        while (k < N && key != keys[k]) {
+            ++k;
+        }
+        if (k == N) {
+            reader_.Fail(reader_.KeyOffset(), "unknown key " + Quoted(key));
+        }
+        if (seen & (1u << k)) {
+            reader_.Fail(reader_.KeyOffset(), "key " + Quoted(key) + " given twice");
+        }
+        seen |= 1u << k;
+        path_.push_back({keys[k], 0});
+        onMember(k);
+        path_.pop_back();
+    }
+    const uint32_t missing = required & ~seen;
+    for (size_t k = 0; k < N; ++k) {
+        if (missing & (1u << k)) {
+            reader_.Fail(start, std::string("missing key \"") + keys[k] + "\"");
+        }
+    }
+}
+
+template <typename F> void DesignLoader::Elements(F&& onElement) {
+    ExpectToken(Token::Array, "an array");
+    reader_.BeginArray();
+    int64_t index = 0;
+    while (reader_.NextElement()) {
+        path_.push_back({nullptr, index});
+        onElement(index);
+        path_.pop_back();
+        ++index;
+    }
+}
+
+std::string DesignLoader::Text() {
+    ExpectToken(Token::String, "a string");
+    std::string text = reader_.ReadString();
+    if (text.find('\0') != std::string::npos) {
+        FailValue("the text holds a NUL character");
+    }
+    return text;
+}
+
+int32_t DesignLoader::Int(int64_t low, int64_t high) {
+    ExpectToken(Token::Number, "a whole number");
+    const double value = reader_.ReadNumber();
+    if (value != std::floor(value)) {
+        FailValue("expected a whole number, found " + NumberText(value));
+    }
+    if (value < static_cast<double>(low) || value > static_cast<double>(high)) {
+        FailValue(NumberText(value) + " is out of the range " + std::to_string(low) + ".." +
+                  std::to_string(high));
+    }
+    return static_cast<int32_t>(value);
+}
+
+double DesignLoader::Real() {
+    ExpectToken(Token::Number, "a number");
+    return reader_.ReadNumber();
+}
+
+bool DesignLoader::Bool() {
+    ExpectToken(Token::True, "true or false");
+    return reader_.ReadBool();
+}
+
+// A string as it stands, or an array of tokens joined with the byte 128.
+std::string DesignLoader::Attributes() {
+    if (reader_.Peek() == Token::String) {
+        return Text();
+    }
+    if (reader_.Peek() != Token::Array) {
+        FailValue("expected a string or an array of strings");
+    }
+    std::string joined;
+    Elements([&](int64_t index) {
+        if (index > 0) {
+            joined += '\x80';
+        }
+        joined += Text();
+    });
+    return joined;
+}
+
+DesignData DesignLoader::Load() {
+    DesignData design;
+    Top(design);
+    reader_.ExpectEnd();
+    Resolve(design);
+    return design;
+}
+
+void DesignLoader::Top(DesignData& design) {
+    static constexpr std::array<const char*, 9> Keys{"format",  "version",   "name",     "layers", "devices",
+                                                     "symbols", "padStacks", "circuits", "streams"};
+    int memberNumber = 0;
+    Members(Keys, 0b11, [&](size_t k) {
+        if ((memberNumber == 0 && k != 0) || (memberNumber == 1 && k != 1)) {
+            reader_.Fail(reader_.KeyOffset(), std::string("the file must begin with \"format\": \"") +
+                                                  DesignFormatName + "\" and \"version\"");
+        }
+        ++memberNumber;
+        switch (k) {
+        case 0: {
+            const std::string format = Text();
+            if (format != DesignFormatName) {
+                FailValue("not a design file: the format is " + Quoted(format) + ", expected " +
+                          Quoted(DesignFormatName));
+            }
+            break;
+        }
+        case 1: {
+            const int32_t version = Int();
+            if (version != DesignFormatVersion) {
+                FailValue("version " + std::to_string(version) +
+                          " is not supported (this program reads version " +
+                          std::to_string(DesignFormatVersion) + ")");
+            }
+            break;
+        }
+        case 2:
+            design.name = Text();
+            break;
+        case 3:
+            Layers(design.layerNames);
+            break;
+        case 4:
+            Elements([&](int64_t) { design.devices.push_back(Device()); });
+            break;
+        case 5:
+            Elements([&](int64_t) { design.symbols.push_back(Symbol()); });
+            break;
+        case 6:
+            Elements([&](int64_t) { design.padStacks.push_back(PadStack()); });
+            break;
+        case 7:
+            Elements([&](int64_t) {
+                pageRefs_.emplace_back();
+                design.circuits.push_back(Circuit(pageRefs_.back()));
+            });
+            break;
+        case 8:
+            Elements([&](int64_t) { design.streams.push_back(Stream()); });
+            break;
+        }
+    });
+}
+
+void DesignLoader::Layers(std::array<std::string, 32>& names) {
+    Elements([&](int64_t index) {
+        if (index >= static_cast<int64_t>(names.size())) {
+            FailValue("more than 32 layer names");
+        }
+        names[index] = Text();
+    });
+}
+
+DeviceData DesignLoader::Device() {
+    static constexpr std::array<const char*, 5> Keys{"name", "kind", "status", "package", "attributes"};
+    DeviceData device;
+    std::string package, tokens;
+    bool hasPackage = false, hasTokens = false;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            device.name = Text();
+            break;
+        case 1:
+            device.kind = Int(0, 2);
+            break;
+        case 2:
+            device.status = Int();
+            break;
+        case 3:
+            package = Text();
+            hasPackage = true;
+            if (package.find(' ') != std::string::npos) {
+                FailValue("a package name cannot hold a blank");
+            }
+            break;
+        case 4:
+            tokens = Attributes();
+            hasTokens = true;
+            break;
+        }
+    });
+    // The package name stands in front of the tokens, separated by one blank.
+    device.attributes = hasPackage ? (hasTokens ? package + ' ' + tokens : package) : tokens;
+    return device;
+}
+
+SymbolData DesignLoader::Symbol() {
+    static constexpr std::array<const char*, 6> Keys{"name",    "kind",  "attributes",
+                                                     "entries", "items", "padStacks"};
+    SymbolData symbol;
+    Members(Keys, 0b11, [&](size_t k) {
+        switch (k) {
+        case 0:
+            symbol.name = Text();
+            break;
+        case 1:
+            if (reader_.Peek() == Token::String) {
+                const std::string word = Text();
+                const auto kind = SymbolKindFromName(word);
+                if (!kind) {
+                    FailValue("unknown symbol kind " + Quoted(word) +
+                              " (schematic, package, padstack or frame)");
+                }
+                symbol.kind = *kind;
+            } else {
+                symbol.kind = Int(SymbolSchematic, SymbolBoardFrame);
+            }
+            break;
+        case 2:
+            symbol.attributes = Attributes();
+            break;
+        case 3:
+            Elements([&](int64_t) { symbol.entries.push_back(Entry()); });
+            break;
+        case 4:
+            symbol.items = Items();
+            break;
+        case 5:
+            Elements([&](int64_t) { symbol.padStacks.push_back(PadStack()); });
+            break;
+        }
+    });
+    return symbol;
+}
+
+PadStackData DesignLoader::PadStack() {
+    static constexpr std::array<const char*, 4> Keys{"name", "holeCategory", "holeDiameter", "items"};
+    PadStackData padStack;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            padStack.name = Text();
+            break;
+        case 1:
+            padStack.holeCategory = Int();
+            break;
+        case 2:
+            padStack.holeDiameter = Int(0);
+            break;
+        case 3:
+            padStack.items = Items();
+            break;
+        }
+    });
+    return padStack;
+}
+
+EntryData DesignLoader::Entry() {
+    static constexpr std::array<const char*, 4> Keys{"name", "padStack", "x", "y"};
+    EntryData entry;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            entry.name = Text();
+            break;
+        case 1:
+            entry.padStack = Text();
+            break;
+        case 2:
+            entry.x = Int();
+            break;
+        case 3:
+            entry.y = Int();
+            break;
+        }
+    });
+    return entry;
+}
+
+std::vector<ItemData> DesignLoader::Items() {
+    std::vector<ItemData> items;
+    Elements([&](int64_t) { items.push_back(Item()); });
+    return items;
+}
+
+ItemData DesignLoader::Item() {
+    static constexpr std::array<const char*, 16> Keys{
+        "kind", "flags", "mask",     "layer",    "x",      "y",          "width",    "gap",
+        "dx",   "dy",    "rotation", "diameter", "radius", "startAngle", "endAngle", "text"};
+    ItemData item;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            if (reader_.Peek() == Token::String) {
+                const std::string word = Text();
+                const auto kind = ItemKindFromName(word);
+                if (!kind) {
+                    FailValue("unknown item kind " + Quoted(word) +
+                              " (line, rectangle, circle, arc, text or valueText)");
+                }
+                item.kind = *kind;
+            } else {
+                item.kind = Int();
+            }
+            break;
+        case 1:
+            item.flags = Int();
+            break;
+        case 2:
+            item.mask = Int();
+            break;
+        case 3:
+            item.layer = Int(0, LastLayer);
+            break;
+        case 4:
+            item.x = Int();
+            break;
+        case 5:
+            item.y = Int();
+            break;
+        case 6:
+            item.width = Int(0);
+            break;
+        case 7:
+            item.gap = Int(0);
+            break;
+        case 8:
+            item.dx = Int();
+            break;
+        case 9:
+            item.dy = Int();
+            break;
+        case 10:
+            item.rotation = Real();
+            break;
+        case 11:
+            item.diameter = Int(0);
+            break;
+        case 12:
+            item.radius = Int(0);
+            break;
+        case 13:
+            item.startAngle = Real();
+            break;
+        case 14:
+            item.endAngle = Real();
+            break;
+        case 15:
+            item.text = Text();
+            break;
+        }
+    });
+    return item;
+}
+
+CircuitData DesignLoader::Circuit(std::vector<PageRef>& pageRefs) {
+    static constexpr std::array<const char*, 9> Keys{"name",   "pages", "schComps",   "layComps",  "nets",
+                                                     "traces", "vias",  "boardFrame", "boardItems"};
+    CircuitData circuit;
+    circuit.hasBoardFrame = false;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            circuit.name = Text();
+            break;
+        case 1:
+            Elements([&](int64_t) { circuit.pages.push_back(PageData{Text()}); });
+            break;
+        case 2:
+            Elements([&](int64_t) {
+                pageRefs.emplace_back();
+                circuit.schComps.push_back(SchComp(pageRefs.back()));
+            });
+            break;
+        case 3:
+            Elements([&](int64_t) { circuit.layComps.push_back(LayComp()); });
+            break;
+        case 4:
+            Elements([&](int64_t) { circuit.nets.push_back(Net()); });
+            break;
+        case 5:
+            Elements([&](int64_t) { circuit.traces.push_back(Trace()); });
+            break;
+        case 6:
+            Elements([&](int64_t) { circuit.vias.push_back(Via()); });
+            break;
+        case 7:
+            BoardFrame(circuit);
+            break;
+        case 8:
+            circuit.boardItems = Items();
+            break;
+        }
+    });
+    return circuit;
+}
+
+SchCompData DesignLoader::SchComp(PageRef& pageRef) {
+    static constexpr std::array<const char*, 6> Keys{"name", "page", "device", "symbol", "packed", "texts"};
+    SchCompData comp;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            comp.name = Text();
+            break;
+        case 1:
+            if (reader_.Peek() == Token::String) {
+                pageRef.byName = true;
+                pageRef.name = Text();
+            } else {
+                pageRef.index = Int(0);
+            }
+            break;
+        case 2:
+            comp.device = Text();
+            break;
+        case 3:
+            comp.symbol = Text();
+            break;
+        case 4:
+            comp.packed = Bool();
+            break;
+        case 5:
+            comp.texts = Items();
+            break;
+        }
+    });
+    return comp;
+}
+
+LayCompData DesignLoader::LayComp() {
+    static constexpr std::array<const char*, 5> Keys{"name", "device", "specialPart", "side", "symbol"};
+    LayCompData comp;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            comp.name = Text();
+            break;
+        case 1:
+            comp.device = Text();
+            break;
+        case 2:
+            comp.specialPart = Bool();
+            break;
+        case 3: {
+            const std::string side = Text();
+            if (side != "top" && side != "bottom") {
+                FailValue("the side is " + Quoted(side) + ", expected \"top\" or \"bottom\"");
+            }
+            comp.bottom = side == "bottom";
+            break;
+        }
+        case 4:
+            comp.symbol = Text();
+            break;
+        }
+    });
+    return comp;
+}
+
+NetData DesignLoader::Net() {
+    static constexpr std::array<const char*, 4> Keys{"name", "class", "flags", "nodes"};
+    NetData net;
+    bool hasFlags = false;
+    Members(Keys, 0b1, [&](size_t k) {
+        switch (k) {
+        case 0:
+            net.name = Text();
+            break;
+        case 1:
+        case 2: {
+            if (hasFlags) {
+                reader_.Fail(reader_.KeyOffset(), "give either \"class\" or \"flags\", not both");
+            }
+            hasFlags = true;
+            if (k == 2) {
+                net.flags = Int();
+                break;
+            }
+            const std::string word = Text();
+            if (word == "power") {
+                net.flags = NetPowerGround;
+            } else if (word == "named") {
+                net.flags = NetNamed;
+            } else if (word == "unnamed") {
+                net.flags = 0;
+            } else {
+                FailValue("unknown net class " + Quoted(word) + " (power, named or unnamed)");
+            }
+            break;
+        }
+        case 3:
+            Elements([&](int64_t) { net.nodes.push_back(Node()); });
+            break;
+        }
+    });
+    return net;
+}
+
+NodeData DesignLoader::Node() {
+    static constexpr std::array<const char*, 6> Keys{"schComp", "schEntry", "schConnected",
+                                                     "layComp", "layPin",   "layConnected"};
+    NodeData node;
+    Members(Keys, 0, [&](size_t k) {
+        switch (k) {
+        case 0:
+            node.schComp = Text();
+            break;
+        case 1:
+            node.schEntry = Int(0);
+            break;
+        case 2:
+            node.schConnected = Bool();
+            break;
+        case 3:
+            node.layComp = Text();
+            break;
+        case 4:
+            node.layPin = Int(0);
+            break;
+        case 5:
+            node.layConnected = Bool();
+            break;
+        }
+    });
+    return node;
+}
+
+TraceData DesignLoader::Trace() {
+    static constexpr std::array<const char*, 2> Keys{"net", "records"};
+    TraceData trace;
+    Members(Keys, 0, [&](size_t k) {
+        if (k == 0) {
+            trace.net = Text();
+        } else {
+            Elements([&](int64_t) { trace.records.push_back(TraceRecord()); });
+        }
+    });
+    return trace;
+}
+
+// [flags, layer, width, x, y] or the same as an object.
+TraceSegmentData DesignLoader::TraceRecord() {
+    TraceSegmentData record;
+    if (reader_.Peek() == Token::Array) {
+        const size_t start = reader_.ValueOffset();
+        int64_t count = 0;
+        Elements([&](int64_t index) {
+            count = index + 1;
+            switch (index) {
+            case 0:
+                record.flags = Int();
+                break;
+            case 1:
+                record.layer = Int(0, LastLayer);
+                break;
+            case 2:
+                record.width = Int(0);
+                break;
+            case 3:
+                record.x = Int();
+                break;
+            case 4:
+                record.y = Int();
+                break;
+            default:
+                FailValue("a trace record has five numbers: flags, layer, width, x, y");
+            }
+        });
+        if (count != 5) {
+            reader_.Fail(start, "a trace record has five numbers: flags, layer, width, x, y");
+        }
+        return record;
+    }
+    static constexpr std::array<const char*, 5> Keys{"flags", "layer", "width", "x", "y"};
+    Members(Keys, 0, [&](size_t k) {
+        switch (k) {
+        case 0:
+            record.flags = Int();
+            break;
+        case 1:
+            record.layer = Int(0, LastLayer);
+            break;
+        case 2:
+            record.width = Int(0);
+            break;
+        case 3:
+            record.x = Int();
+            break;
+        case 4:
+            record.y = Int();
+            break;
+        }
+    });
+    return record;
+}
+
+ViaData DesignLoader::Via() {
+    static constexpr std::array<const char*, 3> Keys{"x", "y", "span"};
+    ViaData via;
+    Members(Keys, 0, [&](size_t k) {
+        switch (k) {
+        case 0:
+            via.x = Int();
+            break;
+        case 1:
+            via.y = Int();
+            break;
+        case 2:
+            if (reader_.Peek() == Token::String) {
+                const std::string word = Text();
+                if (word != "through") {
+                    FailValue("the span is " + Quoted(word) + ", expected \"through\" or a list of layers");
+                }
+                via.span = ViaSpanThrough;
+            } else {
+                uint32_t bits = 0;
+                Elements([&](int64_t) { bits |= 1u << Int(0, LastLayer); });
+                via.span = static_cast<int32_t>(bits);
+            }
+            break;
+        }
+    });
+    return via;
+}
+
+void DesignLoader::BoardFrame(CircuitData& circuit) {
+    if (reader_.Peek() == Token::Null) {
+        reader_.ReadNull();
+        circuit.hasBoardFrame = false;
+        return;
+    }
+    static constexpr std::array<const char*, 4> Keys{"x1", "y1", "x2", "y2"};
+    Members(Keys, 0, [&](size_t k) {
+        const int32_t value = Int();
+        switch (k) {
+        case 0:
+            circuit.boardX1 = value;
+            break;
+        case 1:
+            circuit.boardY1 = value;
+            break;
+        case 2:
+            circuit.boardX2 = value;
+            break;
+        case 3:
+            circuit.boardY2 = value;
+            break;
+        }
+    });
+    circuit.hasBoardFrame = true;
+}
+
+StreamData DesignLoader::Stream() {
+    static constexpr std::array<const char*, 5> Keys{"name", "label", "hierarchies", "hex", "text"};
+    StreamData stream;
+    bool hasContent = false;
+    Members(Keys, 0b1, [&](size_t k) {
+        if (k == 0) {
+            stream.name = Text();
+            return;
+        }
+        if (hasContent) {
+            reader_.Fail(reader_.KeyOffset(),
+                         "give only one of \"label\", \"hierarchies\", \"hex\" and \"text\"");
+        }
+        hasContent = true;
+        switch (k) {
+        case 1:
+            stream.bytes = Label();
+            break;
+        case 2:
+            stream.bytes = Hierarchies();
+            break;
+        case 3:
+            stream.bytes = Hex();
+            break;
+        case 4:
+            ExpectToken(Token::String, "a string");
+            stream.bytes = reader_.ReadString(); // raw bytes: NUL allowed
+            break;
+        }
+    });
+    return stream;
+}
+
+std::string DesignLoader::Label() {
+    static constexpr std::array<const char*, 5> Keys{"number", "field4", "designer", "revision", "field137"};
+    static constexpr std::array<int, 5> Sizes{4, ProjectLabelField4Size, ProjectLabelDesignerSize,
+                                              ProjectLabelRevisionSize, ProjectLabelField137Size};
+    ProjectLabel label;
+    Members(Keys, 0, [&](size_t k) {
+        if (k == 0) {
+            label.number = Int();
+            return;
+        }
+        std::string text = Text();
+        if (text.size() > static_cast<size_t>(Sizes[k])) {
+            FailValue(std::string("the ") + Keys[k] + " text is longer than " + std::to_string(Sizes[k]) +
+                      " characters");
+        }
+        (k == 1   ? label.field4
+         : k == 2 ? label.designer
+         : k == 3 ? label.revision
+                  : label.field137) = std::move(text);
+    });
+    return EncodeProjectLabel(label);
+}
+
+std::string DesignLoader::Hierarchies() {
+    std::vector<std::string> names;
+    Elements([&](int64_t) {
+        std::string name = Text();
+        if (name.size() > static_cast<size_t>(HierarchyRecordSize)) {
+            FailValue("a hierarchy name is longer than " + std::to_string(HierarchyRecordSize) +
+                      " characters");
+        }
+        names.push_back(std::move(name));
+    });
+    return EncodeHierarchyStack(names);
+}
+
+// Pairs of hex digits; blanks may separate them.
+std::string DesignLoader::Hex() {
+    ExpectToken(Token::String, "a string of hex digits");
+    const std::string text = reader_.ReadString();
+    std::string bytes;
+    bytes.reserve(text.size() / 2);
+    int pending = -1;
+    for (const char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else if (c == ' ' && pending < 0) {
+            continue;
+        } else {
+            FailValue("the hex text holds something other than pairs of hex digits");
+        }
+        if (pending < 0) {
+            pending = digit;
+        } else {
+            bytes.push_back(static_cast<char>(pending * 16 + digit));
+            pending = -1;
+        }
+    }
+    if (pending >= 0) {
+        FailValue("the hex text has an odd number of digits");
+    }
+    return bytes;
+}
+
+// Every reference names the first object of that name; entry and pin indexes count from 1
+// and 0 stands for none.
+void DesignLoader::Resolve(DesignData& design) {
+    using Index = std::unordered_map<std::string_view, size_t>;
+    auto indexOf = [](const auto& objects, auto nameOf) {
+        Index index;
+        index.reserve(objects.size());
+        for (size_t i = 0; i < objects.size(); ++i) {
+            index.emplace(nameOf(objects[i]), i);
+        }
+        return index;
+    };
+    auto byName = [](const auto& object) -> std::string_view { return object.name; };
+    auto at = [](std::string place, size_t index) { return place + '[' + std::to_string(index) + ']'; };
+
+    const Index devices = indexOf(design.devices, byName);
+    const Index symbols = indexOf(design.symbols, byName);
+    auto checkDevice = [&](const std::string& place, const std::string& name) {
+        if (!name.empty() && !devices.count(name)) {
+            FailReference(place, "unknown device " + Quoted(name));
+        }
+    };
+    // The number of entries of the named symbol (0 for none).
+    auto checkSymbol = [&](const std::string& place, const std::string& name) -> size_t {
+        if (name.empty()) {
+            return 0;
+        }
+        const auto found = symbols.find(name);
+        if (found == symbols.end()) {
+            FailReference(place, "unknown symbol " + Quoted(name));
+        }
+        return design.symbols[found->second].entries.size();
+    };
+
+    for (size_t s = 0; s < design.symbols.size(); ++s) {
+        const SymbolData& symbol = design.symbols[s];
+        std::unordered_set<std::string_view> padStacks;
+        for (const PadStackData& padStack : symbol.padStacks) {
+            padStacks.insert(padStack.name);
+        }
+        for (size_t e = 0; e < symbol.entries.size(); ++e) {
+            const std::string& name = symbol.entries[e].padStack;
+            if (!name.empty() && !padStacks.count(name)) {
+                FailReference(at(at("symbols", s) + ".entries", e) + ".padStack",
+                              "unknown padstack " + Quoted(name) + " (not among the symbol's padStacks)");
+            }
+        }
+    }
+
+    std::unordered_set<std::string_view> streams;
+    for (size_t s = 0; s < design.streams.size(); ++s) {
+        if (!streams.insert(design.streams[s].name).second) {
+            FailReference(at("streams", s) + ".name",
+                          "stream " + Quoted(design.streams[s].name) + " given twice");
+        }
+    }
+
+    for (size_t c = 0; c < design.circuits.size(); ++c) {
+        CircuitData& circuit = design.circuits[c];
+        const std::string circuitPlace = at("circuits", c);
+        const Index pages = indexOf(circuit.pages, byName);
+        std::vector<size_t> schEntries(circuit.schComps.size());
+        for (size_t i = 0; i < circuit.schComps.size(); ++i) {
+            SchCompData& comp = circuit.schComps[i];
+            const std::string place = at(circuitPlace + ".schComps", i);
+            const PageRef& ref = pageRefs_[c][i];
+            if (ref.byName) {
+                const auto found = pages.find(ref.name);
+                if (found == pages.end()) {
+                    FailReference(place + ".page", "unknown page " + Quoted(ref.name));
+                }
+                comp.page = static_cast<int32_t>(found->second);
+            } else if (static_cast<size_t>(ref.index) >= circuit.pages.size()) {
+                FailReference(place + ".page", "no page " + std::to_string(ref.index) + ": the circuit has " +
+                                                   std::to_string(circuit.pages.size()) + " pages");
+            } else {
+                comp.page = ref.index;
+            }
+            checkDevice(place + ".device", comp.device);
+            schEntries[i] = checkSymbol(place + ".symbol", comp.symbol);
+        }
+        std::vector<size_t> layPins(circuit.layComps.size());
+        for (size_t i = 0; i < circuit.layComps.size(); ++i) {
+            const LayCompData& comp = circuit.layComps[i];
+            const std::string place = at(circuitPlace + ".layComps", i);
+            checkDevice(place + ".device", comp.device);
+            layPins[i] = checkSymbol(place + ".symbol", comp.symbol);
+        }
+
+        const Index schComps = indexOf(circuit.schComps, byName);
+        const Index layComps = indexOf(circuit.layComps, byName);
+        // One side of a node: the component must exist and the index lie within its symbol.
+        auto checkSide = [&](const std::string& place, const char* compKey, const char* indexKey,
+                             const std::string& comp, int32_t index, const Index& comps,
+                             const std::vector<size_t>& counts, const char* what) {
+            if (comp.empty()) {
+                if (index != 0) {
+                    FailReference(place + '.' + indexKey, std::string("an index without a ") + what);
+                }
+                return;
+            }
+            const auto found = comps.find(comp);
+            if (found == comps.end()) {
+                FailReference(place + '.' + compKey, std::string("unknown ") + what + ' ' + Quoted(comp));
+            }
+            const size_t count = counts[found->second];
+            if (static_cast<size_t>(index) > count) {
+                FailReference(place + '.' + indexKey, std::to_string(index) + " is beyond the " +
+                                                          std::to_string(count) +
+                                                          " entries of the symbol of " + Quoted(comp));
+            }
+        };
+        for (size_t n = 0; n < circuit.nets.size(); ++n) {
+            const NetData& net = circuit.nets[n];
+            const std::string netPlace = at(circuitPlace + ".nets", n) + ".nodes";
+            for (size_t k = 0; k < net.nodes.size(); ++k) {
+                const NodeData& node = net.nodes[k];
+                const std::string place = at(netPlace, k);
+                checkSide(place, "schComp", "schEntry", node.schComp, node.schEntry, schComps, schEntries,
+                          "schematic component");
+                checkSide(place, "layComp", "layPin", node.layComp, node.layPin, layComps, layPins,
+                          "layout component");
+            }
+        }
+        const Index nets = indexOf(circuit.nets, byName);
+        for (size_t t = 0; t < circuit.traces.size(); ++t) {
+            const std::string& net = circuit.traces[t].net;
+            if (!net.empty() && !nets.count(net)) {
+                FailReference(at(circuitPlace + ".traces", t) + ".net", "unknown net " + Quoted(net));
+            }
+        }
+    }
+}
+
+} // namespace
+
+DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameForMessages) {
+    DesignFileResult result;
+    if (bytes.size() > MaxDesignFileSize) {
+        result.error =
+            nameForMessages + QStringLiteral(": the file is larger than %1 MiB").arg(MaxDesignFileSize >> 20);
+        return result;
+    }
+    const char* data = bytes.constData();
+    size_t size = static_cast<size_t>(bytes.size());
+    if (size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF") {
+        data += 3; // a byte order mark some editors write
+        size -= 3;
+    }
+    DesignLoader loader(data, size);
+    try {
+        result.design = loader.Load();
+    } catch (const JsonReadError& error) {
+        int line = 0, column = 0;
+        loader.LineColumn(error.offset, line, column);
+        const std::string place = loader.Place();
+        const QString where = QStringLiteral("line %1, column %2").arg(line).arg(column);
+        result.error =
+            nameForMessages + QStringLiteral(": ") +
+            (place.empty() ? where : QString::fromLatin1(place) + QStringLiteral(" (") + where + ')') +
+            QStringLiteral(": ") + QString::fromLatin1(error.cause);
+    } catch (const ReferenceError& error) {
+        result.error = nameForMessages + QStringLiteral(": ") + QString::fromLatin1(error.place) +
+                       QStringLiteral(": ") + QString::fromLatin1(error.cause);
+    } catch (const std::bad_alloc&) {
+        result.error = nameForMessages + QStringLiteral(": not enough memory to load the design");
+    }
+    return result;
+}
+
+DesignFileResult LoadDesignFile(const QString& path) {
+    DesignFileResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = path + QStringLiteral(": cannot open the file: ") + file.errorString();
+        return result;
+    }
+    if (file.size() > MaxDesignFileSize) {
+        result.error = path + QStringLiteral(": the file is larger than %1 MiB").arg(MaxDesignFileSize >> 20);
+        return result;
+    }
+    // Read no more than the limit allows, even if the file grows meanwhile.
+    const QByteArray bytes = file.read(MaxDesignFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        result.error = path + QStringLiteral(": cannot read the file: ") + file.errorString();
+        return result;
+    }
+    return LoadDesignBytes(bytes, path);
+}
+
+} // namespace vxw

@@ -1,0 +1,390 @@
+#include "kernel/JsonPullReader.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace vxw {
+namespace {
+
+std::string CodePointText(uint32_t code) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(code));
+    return buffer;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+JsonPullReader::JsonPullReader(const char* data, size_t size) : data_(data), size_(size) {}
+
+void JsonPullReader::Fail(size_t offset, std::string cause) const {
+    throw JsonReadError{offset, std::move(cause)};
+}
+
+void JsonPullReader::SkipSpace() {
+    while (pos_ < size_) {
+        const char c = data_[pos_];
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+            return;
+        }
+        ++pos_;
+    }
+}
+
+void JsonPullReader::Expect(char c, const char* what) {
+    SkipSpace();
+    if (pos_ >= size_ || data_[pos_] != c) {
+        FailHere(std::string("expected ") + what);
+    }
+    ++pos_;
+}
+
+JsonPullReader::Token JsonPullReader::Peek() {
+    SkipSpace();
+    if (pos_ >= size_) {
+        FailHere("unexpected end of the file");
+    }
+    valueOffset_ = pos_;
+    const char c = data_[pos_];
+    switch (c) {
+    case '{':
+        return Token::Object;
+    case '[':
+        return Token::Array;
+    case '"':
+        return Token::String;
+    case 't':
+        return Token::True;
+    case 'f':
+        return Token::False;
+    case 'n':
+        return Token::Null;
+    default:
+        break;
+    }
+    if (c == '-' || IsDigit(c)) {
+        return Token::Number;
+    }
+    const auto byte = static_cast<unsigned char>(c);
+    char text[40];
+    if (byte >= 0x20 && byte < 0x7F) {
+        std::snprintf(text, sizeof text, "unexpected character '%c'", c);
+    } else {
+        std::snprintf(text, sizeof text, "unexpected byte 0x%02X", byte);
+    }
+    FailHere(text);
+}
+
+void JsonPullReader::BeginObject() {
+    Expect('{', "an object");
+    if (first_.size() >= static_cast<size_t>(MaxDepth)) {
+        Fail(pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
+    }
+    first_.push_back(true);
+}
+
+bool JsonPullReader::NextKey(std::string& key) {
+    SkipSpace();
+    if (pos_ >= size_) {
+        FailHere("unexpected end of the file inside an object");
+    }
+    if (data_[pos_] == '}') {
+        ++pos_;
+        first_.pop_back();
+        return false;
+    }
+    if (!first_.back()) {
+        if (data_[pos_] != ',') {
+            FailHere("expected ',' or '}'");
+        }
+        ++pos_;
+        SkipSpace();
+    }
+    if (pos_ >= size_ || data_[pos_] != '"') {
+        FailHere("expected a key in double quotes");
+    }
+    keyOffset_ = pos_;
+    ++pos_;
+    key.clear();
+    ReadStringBody(key);
+    Expect(':', "':' after the key");
+    first_.back() = false;
+    return true;
+}
+
+void JsonPullReader::BeginArray() {
+    Expect('[', "an array");
+    if (first_.size() >= static_cast<size_t>(MaxDepth)) {
+        Fail(pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
+    }
+    first_.push_back(true);
+}
+
+bool JsonPullReader::NextElement() {
+    SkipSpace();
+    if (pos_ >= size_) {
+        FailHere("unexpected end of the file inside an array");
+    }
+    if (data_[pos_] == ']') {
+        ++pos_;
+        first_.pop_back();
+        return false;
+    }
+    if (!first_.back()) {
+        if (data_[pos_] != ',') {
+            FailHere("expected ',' or ']'");
+        }
+        ++pos_;
+    }
+    first_.back() = false;
+    return true;
+}
+
+std::string JsonPullReader::ReadString() {
+    Expect('"', "a string");
+    std::string text;
+    ReadStringBody(text);
+    return text;
+}
+
+void JsonPullReader::ReadStringBody(std::string& out) {
+    while (pos_ < size_) {
+        // Copy a run of plain ASCII at once.
+        size_t end = pos_;
+        while (end < size_) {
+            const auto c = static_cast<unsigned char>(data_[end]);
+            if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80) {
+                break;
+            }
+            ++end;
+        }
+        out.append(data_ + pos_, end - pos_);
+        pos_ = end;
+        if (pos_ >= size_) {
+            break;
+        }
+        const auto c = static_cast<unsigned char>(data_[pos_]);
+        if (c == '"') {
+            ++pos_;
+            return;
+        }
+        const size_t start = pos_;
+        uint32_t code = 0;
+        if (c == '\\') {
+            if (pos_ + 1 >= size_) {
+                break;
+            }
+            const char e = data_[pos_ + 1];
+            pos_ += 2;
+            switch (e) {
+            case '"':
+                code = '"';
+                break;
+            case '\\':
+                code = '\\';
+                break;
+            case '/':
+                code = '/';
+                break;
+            case 'b':
+                code = '\b';
+                break;
+            case 'f':
+                code = '\f';
+                break;
+            case 'n':
+                code = '\n';
+                break;
+            case 'r':
+                code = '\r';
+                break;
+            case 't':
+                code = '\t';
+                break;
+            case 'u':
+                code = ReadHex4();
+                if (code >= 0xD800 && code <= 0xDBFF && pos_ + 1 < size_ && data_[pos_] == '\\' &&
+                    data_[pos_ + 1] == 'u') {
+                    pos_ += 2;
+                    const uint32_t low = ReadHex4();
+                    if (low < 0xDC00 || low > 0xDFFF) {
+                        Fail(start, "invalid surrogate pair in a \\u escape");
+                    }
+                    code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                } else if (code >= 0xD800 && code <= 0xDFFF) {
+                    Fail(start, "invalid surrogate in a \\u escape");
+                }
+                break;
+            default:
+                Fail(start, "invalid escape in a string");
+            }
+        } else if (c < 0x20) {
+            FailHere("control character in a string (write it as an escape)");
+        } else {
+            code = ReadUtf8(c);
+        }
+        if (code > 0xFF) {
+            Fail(start, "character " + CodePointText(code) + " is outside Latin-1");
+        }
+        out.push_back(static_cast<char>(code));
+    }
+    FailHere("unterminated string");
+}
+
+uint32_t JsonPullReader::ReadHex4() {
+    if (size_ - pos_ < 4) {
+        FailHere("incomplete \\u escape");
+    }
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+        const char c = data_[pos_ + i];
+        uint32_t digit = 0;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else {
+            FailHere("invalid \\u escape");
+        }
+        value = value * 16 + digit;
+    }
+    pos_ += 4;
+    return value;
+}
+
+uint32_t JsonPullReader::ReadUtf8(unsigned char lead) {
+    int length = 0;
+    uint32_t code = 0;
+    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        FailHere("invalid UTF-8");
+    }
+    if (size_ - pos_ < static_cast<size_t>(length)) {
+        FailHere("invalid UTF-8");
+    }
+    for (int i = 1; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(data_[pos_ + i]);
+        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF)) {
+            FailHere("invalid UTF-8");
+        }
+        code = (code << 6) | (c & 0x3F);
+    }
+    pos_ += length;
+    return code;
+}
+
+double JsonPullReader::ReadNumber() {
+    SkipSpace();
+    const size_t start = pos_;
+    size_t p = pos_;
+    if (p < size_ && data_[p] == '-') {
+        ++p;
+    }
+    if (p < size_ && data_[p] == '0') {
+        ++p;
+    } else if (p < size_ && IsDigit(data_[p])) {
+        while (p < size_ && IsDigit(data_[p])) {
+            ++p;
+        }
+    } else {
+        Fail(start, "invalid number");
+    }
+    if (p < size_ && data_[p] == '.') {
+        ++p;
+        if (p >= size_ || !IsDigit(data_[p])) {
+            Fail(start, "invalid number");
+        }
+        while (p < size_ && IsDigit(data_[p])) {
+            ++p;
+        }
+    }
+    if (p < size_ && (data_[p] == 'e' || data_[p] == 'E')) {
+        ++p;
+        if (p < size_ && (data_[p] == '+' || data_[p] == '-')) {
+            ++p;
+        }
+        if (p >= size_ || !IsDigit(data_[p])) {
+            Fail(start, "invalid number");
+        }
+        while (p < size_ && IsDigit(data_[p])) {
+            ++p;
+        }
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(data_ + start, data_ + p, value);
+    if (error != std::errc() || end != data_ + p || !std::isfinite(value)) {
+        Fail(start, "number out of range");
+    }
+    pos_ = p;
+    return value;
+}
+
+bool JsonPullReader::ReadBool() {
+    SkipSpace();
+    if (size_ - pos_ >= 4 && std::memcmp(data_ + pos_, "true", 4) == 0) {
+        pos_ += 4;
+        return true;
+    }
+    if (size_ - pos_ >= 5 && std::memcmp(data_ + pos_, "false", 5) == 0) {
+        pos_ += 5;
+        return false;
+    }
+    FailHere("expected true or false");
+}
+
+void JsonPullReader::ReadNull() {
+    SkipSpace();
+    if (size_ - pos_ >= 4 && std::memcmp(data_ + pos_, "null", 4) == 0) {
+        pos_ += 4;
+        return;
+    }
+    FailHere("expected null");
+}
+
+void JsonPullReader::ExpectEnd() {
+    SkipSpace();
+    if (pos_ < size_) {
+        FailHere("text after the end of the document");
+    }
+}
+
+void JsonPullReader::LineColumn(size_t offset, int& line, int& column) const {
+    if (offset > size_) {
+        offset = size_;
+    }
+    line = 1;
+    size_t lineStart = 0;
+    for (const char* p = data_; (p = static_cast<const char*>(std::memchr(p, '\n', data_ + offset - p)));) {
+        ++line;
+        ++p;
+        lineStart = p - data_;
+    }
+    column = 1;
+    for (size_t i = lineStart; i < offset; ++i) {
+        if ((static_cast<unsigned char>(data_[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+}
+
+} // namespace vxw

@@ -1,0 +1,71 @@
+#pragma once
+// A small pull reader for JSON text, used by the design file loader. It reads the document
+// token by token without building a tree, so a large design costs one pass and no more memory
+// than the data it yields. Strings come out as 8-bit Latin-1 text; a character beyond U+00FF is
+// an error. Every error is thrown as JsonReadError with the byte offset where it was found.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vxw {
+
+struct JsonReadError {
+    size_t offset = 0;
+    std::string cause;
+};
+
+class JsonPullReader {
+public:
+    enum class Token { Object, Array, String, Number, True, False, Null };
+
+    static constexpr int MaxDepth = 64;
+
+    JsonPullReader(const char* data, size_t size);
+
+    // The kind of the next value; skips white space. Fails at the end of the text or on a
+    // character that cannot start a value.
+    Token Peek();
+    // Offset of the value that Peek saw last (where a message about that value points).
+    size_t ValueOffset() const { return valueOffset_; }
+    // Offset of the key that NextKey read last.
+    size_t KeyOffset() const { return keyOffset_; }
+
+    void BeginObject();
+    // Reads the next key and its colon; answers false (having read the closing brace) when the
+    // object has no more members.
+    bool NextKey(std::string& key);
+    void BeginArray();
+    // Answers true when another element follows; false having read the closing bracket.
+    bool NextElement();
+
+    std::string ReadString();
+    double ReadNumber();
+    bool ReadBool();
+    void ReadNull();
+    // Only white space may follow the document.
+    void ExpectEnd();
+
+    // 1-based line and column (in characters) of a byte offset.
+    void LineColumn(size_t offset, int& line, int& column) const;
+
+    [[noreturn]] void Fail(size_t offset, std::string cause) const;
+
+private:
+    void SkipSpace();
+    void Expect(char c, const char* what);
+    void ReadStringBody(std::string& out);
+    uint32_t ReadHex4();
+    uint32_t ReadUtf8(unsigned char lead);
+    [[noreturn]] void FailHere(std::string cause) const { Fail(pos_, std::move(cause)); }
+
+    const char* data_;
+    size_t size_;
+    size_t pos_ = 0;
+    size_t valueOffset_ = 0;
+    size_t keyOffset_ = 0;
+    std::vector<bool> first_; // per open container: no member read yet
+};
+
+} // namespace vxw

@@ -1,0 +1,152 @@
+#include "shell/SettingsKeys.h"
+#include "shell/SuitePaths.h"
+#include "shell/WindowPlacement.h"
+
+#include "suite/AppSettings.h"
+#include "suite/IniFile.h"
+#include "suite/SuiteServices.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace vxw {
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        location_ = SuiteLocation::InFolder(dir_.path());
+    }
+    QTemporaryDir dir_;
+    SuiteLocation location_;
+};
+
+TEST_F(SettingsTest, FreshStoreGivesTheDefaults) {
+    const SuiteServices suite(location_);
+    const ListSettings list = ReadListSettings(suite);
+    EXPECT_EQ(list.view, kViewList);
+    EXPECT_FALSE(list.format);
+    EXPECT_FALSE(list.toolbar);
+    EXPECT_TRUE(list.tree.isEmpty());
+    EXPECT_TRUE(list.propertyFlags.isEmpty());
+
+    SuitePaths paths;
+    ReadSuitePaths(paths, suite, QStringLiteral("Vexil 2000"));
+    const QString base = location_.suiteDir + QStringLiteral("/Vexil 2000/");
+    EXPECT_EQ(paths.JobDir, base + QStringLiteral("JOB"));
+    EXPECT_EQ(paths.LibDir, base + QStringLiteral("LIB"));
+    EXPECT_EQ(paths.SysDir, base + QStringLiteral("SYS"));
+    EXPECT_EQ(paths.VXD3JobDir, location_.suiteDir + QStringLiteral("/CADJOB"));
+    for (const QString& library : {paths.PartPath, paths.SymbolPath, paths.PackagePath, paths.PadstackPath}) {
+        EXPECT_EQ(library, paths.LibDir);
+    }
+
+    AppSettings user(dir_.filePath(QStringLiteral("user.ini")));
+    EXPECT_TRUE(user.Value(kLockToolbarKey).isEmpty());
+    EXPECT_TRUE(user.Value(kLockListBookToolbarKey).isEmpty());
+    EXPECT_FALSE(RestoreWindowPlacement(user, kMainWindowName, QSize(28800, 21600), QSize(9000, 7000)).found);
+}
+
+TEST_F(SettingsTest, StoredFoldersWinAndOnlyEmptyLibraryPathsTakeLibDir) {
+    SuiteServices suite(location_);
+    ASSERT_TRUE(suite.SaveSuiteSetting(kSuiteSection, kLibDirKey, QStringLiteral("/libs/")));
+    ASSERT_TRUE(suite.SaveSuiteSetting(kSuiteSection, kJobDirKey, QStringLiteral("/jobs/")));
+    SuitePaths paths;
+    paths.SymbolPath = QStringLiteral("/own/symbols/");
+    ReadSuitePaths(paths, suite, QString());
+    EXPECT_EQ(paths.JobDir, QStringLiteral("/jobs/"));
+    EXPECT_EQ(paths.PartPath, QStringLiteral("/libs/"));
+    EXPECT_EQ(paths.SymbolPath, QStringLiteral("/own/symbols/"));
+    EXPECT_EQ(paths.SysDir, location_.suiteDir + QStringLiteral("/SYS")); // no product name: no level
+}
+
+TEST(SuitePaths, ProductNameCannotLeaveTheSuiteFolder) {
+    EXPECT_EQ(DefaultSuiteFolder(QStringLiteral("/s"), QStringLiteral(".."), QStringLiteral("JOB")),
+              QStringLiteral("/s/__/JOB"));
+    EXPECT_EQ(DefaultSuiteFolder(QStringLiteral("/s"), QStringLiteral("a/../b\\c"), QStringLiteral("LIB")),
+              QStringLiteral("/s/a_.._b_c/LIB"));
+}
+
+TEST_F(SettingsTest, SaveListSettingsWritesInItsOrder) {
+    ListSettings list;
+    list.propertyFlags = QStringLiteral("1,0,1,");
+    list.partPath = QStringLiteral("/p/");
+    list.view = kViewDetails;
+    list.toolbar = true;
+    list.tree = QStringLiteral("7");
+    QStringList keys;
+    for (const auto& entry : ListSettingsEntries(list)) {
+        keys.append(entry.first);
+    }
+    EXPECT_EQ(keys, (QStringList{"PROPERTY", "PART_PATH", "SYMBOL_PATH", "PACKAGE_PATH", "PADSTACK_PATH",
+                                 "VIEW", "FORMAT", "TOOLBAR", "TREE"}));
+
+    SuiteServices suite(location_);
+    ASSERT_TRUE(SaveListSettings(suite, list));
+    IniFile file;
+    ASSERT_TRUE(IniFile::Load(location_.settingsFile, file));
+    EXPECT_EQ(file.Lines(), (QStringList{"[LIST GENERATOR]", "PROPERTY=1,0,1", "PART_PATH=/p/",
+                                         "SYMBOL_PATH=", "PACKAGE_PATH=", "PADSTACK_PATH=", "VIEW=3",
+                                         "FORMAT=0", "TOOLBAR=1", "TREE=7"}));
+    const ListSettings again = ReadListSettings(suite);
+    EXPECT_EQ(again.view, kViewDetails);
+    EXPECT_TRUE(again.toolbar);
+    EXPECT_FALSE(again.format);
+    EXPECT_EQ(again.propertyFlags, QStringLiteral("1,0,1"));
+}
+
+TEST(WindowPlacement, UsabilityRule) {
+    const QSize screen(4000, 2000); // a fortieth: 100 wide, 50 high
+    const QSize current(900, 700);
+    const auto restore = [&](const char* top, const char* left, const char* height, const char* width) {
+        return RestoreWindowPlacement(PlacementTexts{QString::fromLatin1(top), QString::fromLatin1(left),
+                                                     QString::fromLatin1(height), QString::fromLatin1(width)},
+                                      screen, current);
+    };
+    RestoredPlacement r = restore("10", "20", "500", "600");
+    EXPECT_TRUE(r.found);
+    EXPECT_EQ(r.placement, (WindowPlacement{10, 20, 500, 600}));
+
+    EXPECT_TRUE(restore("1950", "3900", "1", "1").found); // exactly the last fortieth still fits
+    r = restore("10", "3901", "1", "1");                  // left within the last fortieth
+    EXPECT_FALSE(r.found);
+    EXPECT_EQ(r.placement.left, 0);
+    EXPECT_EQ(r.placement.top, 10);
+    r = restore("10", "-1", "1", "1"); // negative left
+    EXPECT_FALSE(r.found);
+    EXPECT_EQ(r.placement.left, 0);
+    r = restore("1951", "5", "1", "1");
+    EXPECT_FALSE(r.found);
+    EXPECT_EQ(r.placement.top, 0);
+    EXPECT_FALSE(restore("-5", "5", "1", "1").found);
+
+    r = restore("10", "10", "0", "-20"); // sizes below 1: the current ones
+    EXPECT_TRUE(r.found);
+    EXPECT_EQ(r.placement.height, 700);
+    EXPECT_EQ(r.placement.width, 900);
+    r = restore("10", "10", "abc", "");
+    EXPECT_EQ(r.placement.height, 700);
+    EXPECT_EQ(r.placement.width, 900);
+
+    EXPECT_FALSE(restore("", "10", "1", "1").found); // never stored
+    EXPECT_FALSE(restore("10", "", "1", "1").found);
+    EXPECT_TRUE(restore("junk", "0", "", "").found); // stored, reads as 0, usable
+    EXPECT_EQ(restore("12.5", "13.5", "1e9", "99999999999").placement,
+              (WindowPlacement{12, 14, 1000000000, 2147483647}));
+}
+
+TEST(WindowPlacement, SavedPlacementIsRestored) {
+    QTemporaryDir dir;
+    AppSettings user(dir.filePath(QStringLiteral("user.ini")));
+    SaveWindowPlacement(user, kListBookWindowName, WindowPlacement{100, 200, 3000, 4000});
+    EXPECT_EQ(user.Value(QStringLiteral("OpenListBook_HEIGHT")), QStringLiteral("3000"));
+    const RestoredPlacement r =
+        RestoreWindowPlacement(user, kListBookWindowName, QSize(20000, 15000), QSize(1, 1));
+    EXPECT_TRUE(r.found);
+    EXPECT_EQ(r.placement, (WindowPlacement{100, 200, 3000, 4000}));
+}
+
+} // namespace
+} // namespace vxw

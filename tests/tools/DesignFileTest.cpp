@@ -1,0 +1,241 @@
+// Design files: what a file says arrives in the DesignData, and every field survives a round
+// trip through the text.
+
+#include "kernel/DesignFile.h"
+#include "kernel/DesignFileFormat.h"
+#include "kernel/KernelRecords.h"
+#include "tests/tools/DataText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vxw {
+namespace {
+
+using test::Describe;
+using ::testing::HasSubstr;
+
+// Every field of every object set to something other than its default.
+DesignData RichDesign() {
+    const ItemData full{ItemArc, 7,  0x20, 31, -5, 6,     7,        8,
+                        -9,      10, 12.5, 11, 12, 33.25, -270.125, "tab\there \"q\""};
+    const ItemData value{ItemValueText, 0, MaskValueText, 0, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, "10k"};
+    const ItemData block{ItemText, 0, MaskText, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "X hierarchy SUB1"};
+    const ItemData odd{99, -1, -1, 0, 0, 0, 0, 0, 0, 0, 0.1, 0, 0, 1e-300, 1e300, ""};
+    const PadStackData pad{"P60", 2, 800, {full, odd}};
+
+    DesignData d;
+    d.name = "Proj\xE9"
+             "ct \"one\"";
+    d.layerNames[0] = "TOP";
+    d.layerNames[7] = "Inner \xC4";
+    d.layerNames[31] = "BOTTOM";
+    d.devices = {{"7400", 1, 3, "DIP14 Quad NAND\x80IDX\x80\x80Maker"},
+                 {"RES", 0, 0, "NOBLANK"},
+                 {"PKGONLY", 2, -1, " leading blank"},
+                 {"TRAIL", 1, 0, "PKG "},
+                 {"7400", 1, 0, ""}};
+    d.symbols = {
+        {"NAND2",
+         SymbolSchematic,
+         "desc\x80type",
+         {{"A", "P60", 1, 2}, {"B", "", -3, 4}},
+         {full, value},
+         {pad}},
+        {"DIP14", SymbolPackage, "", {{"1", "P60", 0, 0}, {"14", "P60", 0, 600}}, {}, {pad}},
+        {"P60", SymbolPadstack, "round\x80pad", {}, {full}, {pad}},
+        {"FRAME", SymbolBoardFrame, "", {}, {}, {}},
+        {"NAND2", SymbolSchematic, "duplicate name", {}, {}, {}},
+    };
+    d.padStacks = {pad, {"BARE", 0, 0, {}}};
+
+    CircuitData main;
+    main.name = "MAIN";
+    main.pages = {{"Sheet1"}, {"Sheet2"}, {"Sheet1"}}; // the third is reached by position only
+    main.schComps = {{"U1", 1, "7400", "NAND2", true, {value, block}},
+                     {"U2", 2, "", "NAND2", false, {}},
+                     {"U3", 0, "RES", "", false, {odd}}};
+    main.layComps = {{"U1", "7400", true, true, "DIP14"}, {"U2", "", false, false, ""}};
+    main.nets = {{"VCC", NetPowerGround, {{"U1", 1, true, "U1", 2, false}, {"", 0, false, "U2", 0, true}}},
+                 {"N1", NetNamed, {{"U2", 2, false, "", 0, false}}},
+                 {"", 0, {}},
+                 {"ODD", NetPowerGround | NetNamed, {}}};
+    main.traces = {{"VCC", {{TraceRecordNoLayer, 3, 254, 100, 200}, {0, 31, 0, -1, -2}}}, {"", {}}};
+    main.vias = {{1, 2, ViaSpanThrough}, {3, 4, 0b110}, {5, 6, 0}, {7, 8, static_cast<int32_t>(0x80000001u)}};
+    main.hasBoardFrame = true;
+    main.boardX1 = 10;
+    main.boardY1 = 20;
+    main.boardX2 = -30;
+    main.boardY2 = 40;
+    main.boardItems = {full, odd};
+
+    CircuitData empty;
+    empty.name = "";
+    empty.hasBoardFrame = false;
+
+    d.circuits = {main, empty};
+    d.streams = {{"DBLABEL", EncodeProjectLabel({-2, "F4", "J Smith", "Rev A", "tail"})},
+                 {"HIERSTCK", EncodeHierarchyStack({"MAIN", "SUB 1", "123456789012345"})},
+                 {"RAW", std::string("\0\x01\xFF\x80 x", 6)},
+                 {"EMPTY", ""}};
+    return d;
+}
+
+DesignData Reload(const DesignData& design) {
+    QString error;
+    const QByteArray json = DesignToJson(design, &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    const DesignFileResult result = LoadDesignBytes(json, QStringLiteral("round.vxd"));
+    EXPECT_TRUE(result.Ok()) << result.error.toStdString() << "\n" << json.toStdString();
+    return result.design.value_or(DesignData());
+}
+
+TEST(DesignFile, RoundTripKeepsEveryField) {
+    const DesignData design = RichDesign();
+    EXPECT_EQ(Describe(Reload(design)), Describe(design));
+}
+
+TEST(DesignFile, HostileTextRoundTrips) {
+    DesignData design;
+    design.name = std::string(5000, 'x');
+    const std::string hostile[] = {"",         "a,b", "\"quoted\"",  "line\r\nend", "\xE9\xFF\xA0",
+                                   "\\back\\", "tr ", "\x7F\x9F\x80"};
+    for (const std::string& name : hostile) {
+        design.devices.push_back({name, 1, 0, name});
+        design.symbols.push_back({name, SymbolPackage, name, {{name, "", 0, 0}}, {}, {}});
+    }
+    design.devices.push_back({"Case", 1, 0, ""});
+    design.devices.push_back({"CASE", 1, 0, ""});
+    EXPECT_EQ(Describe(Reload(design)), Describe(design));
+}
+
+TEST(DesignFile, HandWrittenFileGivesTheData) {
+    const QByteArray json = R"({
+  "format": "vxw-design", "version": 1, "name": "Demo",
+  "layers": ["TOP", "GND"],
+  "devices": [{"name": "7400", "package": "DIP14", "attributes": ["Quad NAND", "", "X"]},
+              {"name": "R", "kind": 0, "attributes": "raw\u0080text"},
+              {"name": "P", "kind": 2, "package": "SOT23"}],
+  "symbols": [{"name": "NAND2", "kind": "schematic", "entries": [{"name": "A"}, {"name": "Y", "x": 300}]},
+              {"name": "DIP14", "kind": 2, "padStacks": [{"name": "P60", "holeDiameter": 800}],
+               "entries": [{"name": "1", "padStack": "P60"}]}],
+  "circuits": [{
+    "name": "MAIN", "pages": ["Sheet1", "Sheet2"],
+    "schComps": [{"name": "U1", "page": "Sheet2", "device": "7400", "symbol": "NAND2", "packed": true,
+                  "texts": [{"kind": "valueText", "mask": 8, "text": "74HC00"}]},
+                 {"name": "U2", "page": 0, "symbol": "NAND2"}],
+    "layComps": [{"name": "U1", "device": "7400", "side": "bottom", "symbol": "DIP14"}],
+    "nets": [{"name": "GND", "class": "power",
+              "nodes": [{"schComp": "U1", "schEntry": 2, "schConnected": true, "layComp": "U1", "layPin": 1}]},
+             {"name": "N1", "class": "named"}, {"name": "N$2", "flags": 6}],
+    "traces": [{"net": "GND", "records": [[16, 0, 254, 0, 0], {"layer": 31, "x": 5}]}],
+    "vias": [{"x": 1, "y": 2, "span": "through"}, {"span": [1, 2, 30]}],
+    "boardFrame": {"x1": 0, "y1": 0, "x2": 100000, "y2": 80000}
+  }, {"name": "EMPTY"}],
+  "streams": [{"name": "DBLABEL", "label": {"designer": "J Smith", "revision": "B"}},
+              {"name": "HIERSTCK", "hierarchies": ["MAIN", "SUB1"]},
+              {"name": "ODD", "hex": "4d 41494e"}, {"name": "T", "text": "a\u0000b"}]
+})";
+    const DesignFileResult result = LoadDesignBytes(json, QStringLiteral("demo.vxd"));
+    ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+    const DesignData& d = *result.design;
+    EXPECT_EQ(d.layerNames[1], "GND");
+    EXPECT_EQ(d.layerNames[2], "");
+    // The package name stands before the tokens, separated by one blank; tokens by byte 128.
+    EXPECT_EQ(d.devices[0].attributes, "DIP14 Quad NAND\x80\x80X");
+    EXPECT_EQ(d.devices[0].kind, 1);
+    EXPECT_EQ(d.devices[1].attributes, "raw\x80text");
+    EXPECT_EQ(d.devices[2].attributes, "SOT23");
+    EXPECT_EQ(d.symbols[1].kind, SymbolPackage);
+
+    const CircuitData& c = d.circuits[0];
+    EXPECT_EQ(c.schComps[0].page, 1);
+    EXPECT_EQ(c.schComps[1].page, 0);
+    EXPECT_TRUE(c.schComps[0].packed);
+    EXPECT_EQ(c.schComps[0].texts[0].kind, ItemValueText);
+    EXPECT_TRUE(c.layComps[0].bottom);
+    EXPECT_EQ(c.nets[0].flags, NetPowerGround);
+    EXPECT_EQ(c.nets[1].flags, NetNamed);
+    EXPECT_EQ(c.nets[2].flags, 6);
+    EXPECT_TRUE(c.nets[0].nodes[0].schConnected);
+    EXPECT_FALSE(c.nets[0].nodes[0].layConnected);
+    EXPECT_EQ(c.traces[0].records[0].flags, TraceRecordNoLayer);
+    EXPECT_EQ(c.traces[0].records[1].layer, 31);
+    EXPECT_EQ(c.traces[0].records[1].x, 5);
+    EXPECT_EQ(c.vias[0].span, ViaSpanThrough);
+    EXPECT_EQ(c.vias[1].span, (1 << 1) | (1 << 2) | (1 << 30));
+    EXPECT_TRUE(c.hasBoardFrame);
+    EXPECT_EQ(c.boardX2, 100000);
+    EXPECT_FALSE(d.circuits[1].hasBoardFrame); // no boardFrame key: no frame
+
+    const std::string& label = d.streams[0].bytes;
+    ASSERT_EQ(label.size(), 164u);
+    EXPECT_EQ(label.substr(0, 4), std::string(4, '\0'));
+    EXPECT_EQ(label.substr(12, 25), "J Smith" + std::string(18, ' '));
+    EXPECT_EQ(label.substr(37, 100), "B" + std::string(99, ' '));
+    EXPECT_EQ(d.streams[1].bytes, "MAIN           SUB1           ");
+    EXPECT_EQ(d.streams[2].bytes, "MAIN");
+    EXPECT_EQ(d.streams[3].bytes, std::string("a\0b", 3)); // raw stream text may hold any byte
+}
+
+TEST(DesignFile, DocumentedExampleLoads) {
+    const std::string example = test::DocumentedExample("design-format.md", "json");
+    ASSERT_FALSE(example.empty());
+    const DesignFileResult result =
+        LoadDesignBytes(QByteArray::fromStdString(example), QStringLiteral("doc"));
+    ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+    EXPECT_EQ(result.design->circuits[0].nets[0].nodes[0].layPin, 1);
+}
+
+TEST(DesignFile, StreamsThatAreNotRecordsStayRaw) {
+    DesignData design;
+    design.streams = {{"HIERSTCK", std::string(44, 'A')},            // not a whole number of records
+                      {"DBLABEL", std::string(10, 'x')},             // too short for the label
+                      {"X", EncodeHierarchyStack({"named", "by"})}}; // a stack only under its own name
+    std::string label = EncodeProjectLabel({});
+    label[20] = '\0';
+    design.streams.push_back({"LABEL2", label});
+    const QByteArray json = DesignToJson(design);
+    EXPECT_THAT(json.toStdString(), HasSubstr("\"hex\": \"41 41"));
+    EXPECT_EQ(Describe(Reload(design)), Describe(design));
+
+    DesignData withNul;
+    withNul.streams = {{"DBLABEL", label}};
+    EXPECT_THAT(DesignToJson(withNul).toStdString(), HasSubstr("\"hex\""));
+    EXPECT_EQ(Describe(Reload(withNul)), Describe(withNul));
+}
+
+TEST(DesignFile, TraceRecordsAreWrittenOnePerLine) {
+    DesignData design;
+    CircuitData circuit;
+    circuit.name = "C";
+    circuit.traces = {{"", {{16, 3, 254, -7, 8}, {0, 1, 2, 3, 4}}}};
+    design.circuits = {circuit};
+    EXPECT_THAT(DesignToJson(design).toStdString(),
+                HasSubstr("\n            [16, 3, 254, -7, 8],\n            [0, 1, 2, 3, 4]\n"));
+}
+
+TEST(DesignFile, SavesAtomicallyAndLoadsBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("design.vxd"));
+    const DesignData design = RichDesign();
+    EXPECT_EQ(SaveDesignFile(design, path), QString());
+    const DesignFileResult loaded = LoadDesignFile(path);
+    ASSERT_TRUE(loaded.Ok()) << loaded.error.toStdString();
+    EXPECT_EQ(Describe(*loaded.design), Describe(design));
+
+    // A design that cannot be written leaves the old file as it was.
+    DesignData bad = design;
+    bad.symbols[0].items[0].rotation = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THAT(SaveDesignFile(bad, path).toStdString(), HasSubstr("not a finite number"));
+    EXPECT_TRUE(LoadDesignFile(path).Ok());
+    EXPECT_THAT(SaveDesignFile(design, dir.filePath(QStringLiteral("missing/x.vxd"))).toStdString(),
+                HasSubstr("cannot write the file"));
+}
+
+} // namespace
+} // namespace vxw
