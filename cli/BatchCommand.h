@@ -10,12 +10,15 @@
 
 namespace vxw {
 
+class UserInterface;
+
 // What a handler works with: the parsed line and the two output streams. The design named by
 // --design is already installed as the process-wide kernel when the handler runs.
 struct BatchContext {
     const BatchArguments& arguments;
     QTextStream& out;
     QTextStream& err;
+    UserInterface& ui; // messages as one line each on standard error, questions answered by default
 };
 
 // Exit status of a run: 0 success, 1 a failed run, 2 bad usage.

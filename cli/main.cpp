@@ -2,15 +2,18 @@
 
 #include "cli/BatchArguments.h"
 #include "cli/BatchCommand.h"
-#include "kernel/DesignFile.h"
 #include "kernel/KernelAccess.h"
-#include "kernel/MemoryKernel.h"
+#include "shell/HostEnvironment.h"
+#include "shell/TerminalInterface.h"
+#include "suite/AppSettings.h"
+#include "suite/SuiteServices.h"
 
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -53,19 +56,29 @@ int Run(const QStringList& argv, QTextStream& out, QTextStream& err) {
         err << "listgen: unknown command: " << arguments.command << "\nTry 'listgen --help'.\n";
         return vxw::BatchUsage;
     }
+    // The suite folder and the per-user settings are the ones named on the line; without them
+    // the defaults of the environment apply, as for the window.
+    vxw::ScopedSuite suite(std::make_unique<vxw::SuiteServices>(
+        arguments.suiteDir.isEmpty() ? vxw::SuiteLocation::FromEnvironment()
+                                     : vxw::SuiteLocation::InFolder(arguments.suiteDir)));
+    std::unique_ptr<vxw::ScopedUserSettings> settings;
+    if (!arguments.settingsFile.isEmpty()) {
+        settings = std::make_unique<vxw::ScopedUserSettings>(arguments.settingsFile);
+    }
     if (command->needsDesign) {
         if (arguments.designFile.isEmpty()) {
             err << "listgen: " << command->name << " needs --design FILE\n";
             return vxw::BatchUsage;
         }
-        vxw::DesignFileResult loaded = vxw::LoadDesignFile(arguments.designFile);
-        if (!loaded.Ok()) {
-            err << "listgen: " << loaded.error << "\n";
+        const QString error = vxw::OpenDesign(arguments.designFile);
+        if (!error.isEmpty()) {
+            err << "listgen: " << error << "\n";
             return vxw::BatchFailed;
         }
-        vxw::InstallKernel(vxw::MemoryKernel::FromData(*loaded.design));
     }
-    vxw::BatchContext context{arguments, out, err};
+    vxw::PublishHostStrings(vxw::TheKernel(), vxw::Suite());
+    vxw::TerminalInterface terminal([&err](const QString& line) { err << line << "\n"; });
+    vxw::BatchContext context{arguments, out, err, terminal};
     return command->run(context);
 }
 
