@@ -3,6 +3,7 @@
 // checked against the bytes that are left before anything is allocated for it.
 
 #include "kernel/LibraryFile.h"
+#include "kernel/KernelRecords.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -409,6 +410,20 @@ std::string WriteLibraryFile(const LibraryContents& contents, const std::string&
         return "cannot write the file: " + LatinText(file.errorString());
     }
     return {};
+}
+
+int32_t SymbolKindOf(LibraryKind kind) {
+    switch (kind) {
+    case LibraryKind::Symbol:
+        return SymbolSchematic;
+    case LibraryKind::Package:
+        return SymbolPackage;
+    case LibraryKind::Padstack:
+        return SymbolPadstack;
+    case LibraryKind::Part:
+        break;
+    }
+    return 0;
 }
 
 } // namespace vxw

@@ -74,6 +74,9 @@ LibraryReadResult ReadLibraryFile(const std::string& path);
 std::string WriteLibraryBytes(const LibraryContents& contents, std::string& bytes);
 std::string WriteLibraryFile(const LibraryContents& contents, const std::string& path);
 
+// The symbol kind of the items of a symbol, package or padstack library; 0 for parts.
+int32_t SymbolKindOf(LibraryKind kind);
+
 // The largest entry count a file of this size can hold (what a caller may allocate).
 int64_t MaxLibraryEntries(int64_t fileSize);
 

@@ -40,20 +40,6 @@ std::vector<const char*> TokenNames(LibraryKind kind) {
     return {};
 }
 
-int32_t DefaultSymbolKind(LibraryKind kind) {
-    switch (kind) {
-    case LibraryKind::Symbol:
-        return SymbolSchematic;
-    case LibraryKind::Package:
-        return SymbolPackage;
-    case LibraryKind::Padstack:
-        return SymbolPadstack;
-    case LibraryKind::Part:
-        break;
-    }
-    return 0;
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -549,7 +535,7 @@ void SourceParser::Finish() {
             entry.attributes = joined;
         }
     }
-    entry.symbol.kind = block_.symbolKind.value_or(DefaultSymbolKind(contents_.kind));
+    entry.symbol.kind = block_.symbolKind.value_or(SymbolKindOf(contents_.kind));
     entry.symbol.name = entry.name;
     entry.symbol.attributes = entry.attributes;
     contents_.entries.push_back(std::move(entry));
@@ -796,7 +782,7 @@ std::string LibraryToSource(const LibraryContents& contents) {
         }
         AppendAttributes(out, contents.kind, entry.attributes);
         const SymbolData& symbol = entry.symbol;
-        if (symbol.kind != DefaultSymbolKind(contents.kind)) {
+        if (symbol.kind != SymbolKindOf(contents.kind)) {
             const char* name = SymbolKindName(symbol.kind);
             out += "symbolKind = " + (name ? std::string(name) : std::to_string(symbol.kind)) + '\n';
         }

@@ -22,19 +22,6 @@ std::string LocalPath(const char* path) {
     return QFile::encodeName(QString::fromLatin1(path)).toStdString();
 }
 
-int32_t SymbolKindOf(LibraryKind kind) {
-    switch (kind) {
-    case LibraryKind::Symbol:
-        return SymbolSchematic;
-    case LibraryKind::Package:
-        return SymbolPackage;
-    case LibraryKind::Padstack:
-        return SymbolPadstack;
-    default:
-        return 0;
-    }
-}
-
 } // namespace
 
 int32_t MemoryKernel::E_OpenLibrary(const char* path, const char* tag, int32_t mode) {
