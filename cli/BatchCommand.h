@@ -34,5 +34,6 @@ struct BatchCommand {
 const std::vector<BatchCommand>& BatchCommands();
 
 int RunInfoCommand(BatchContext& context);
+int RunTreeCommand(BatchContext& context);
 
 } // namespace vxw

@@ -6,6 +6,8 @@ const std::vector<BatchCommand>& BatchCommands() {
     static const std::vector<BatchCommand> commands = {
         {"info", "info                      what the design holds: circuits, pages, counts, project library",
          true, RunInfoCommand},
+        {"tree", "tree                      the explorer's nodes: index, key, kind letter, text", true,
+         RunTreeCommand},
     };
     return commands;
 }

@@ -27,7 +27,7 @@ inline constexpr int kSectionCount = 10;
 inline constexpr int kSlotsPerGroup = 17;
 
 struct FieldEntry {
-    QString name; // empty: a free slot
+    QString name;      // empty: a free slot
     int16_t shown = 0; // only 1 counts as shown
     QString text;
     int16_t fieldId = 0;

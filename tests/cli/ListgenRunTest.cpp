@@ -96,3 +96,34 @@ TEST(Listgen, ExitStatusTellsUsageFromFailure) {
 }
 
 } // namespace
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+TEST(Listgen, TreeOfTheDemoMatchesItsGoldenFile) {
+    QTemporaryDir dir;
+    const ListgenRun run = Listgen({"--suite-dir", LG_BINARY_DIR "/suite", "--design",
+                                    LG_SOURCE_DIR "/samples/demo.vxd", "tree"},
+                                   dir.path());
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const QByteArray golden = ReadFile(LG_SOURCE_DIR "/tests/cli/golden/tree-demo.txt");
+    ASSERT_FALSE(golden.isEmpty());
+    EXPECT_EQ(run.out.toStdString(), golden.toStdString());
+}
+
+TEST(Listgen, TreeWithoutAFieldProfileFailsWithTheProfileError) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("suite/language")); // a suite folder without PROPERTY.MEN
+    const ListgenRun run = Listgen(
+        {"--suite-dir", dir.filePath("suite"), "--design", LG_SOURCE_DIR "/samples/empty.vxd", "tree"}, dir.path());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains("Cant Read Menu Profile")) << run.err.toStdString();
+}
+
+} // namespace
