@@ -1,0 +1,230 @@
+#include "listgen/NetReport.h"
+
+#include "kernel/DesignBuilder.h"
+#include "kernel/KernelText.h"
+#include "shell/RecordingInterface.h"
+#include "suite/SuiteServices.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vxw {
+namespace {
+
+// A field table that shows every id from 1 to 99 except the hidden ones.
+FieldTable FieldsHiding(const std::set<int>& hidden) {
+    FieldGroups groups;
+    for (int id = 1; id < 100; ++id) {
+        if (groups.empty() || (id - 1) % kSlotsPerGroup == 0) {
+            groups.emplace_back();
+        }
+        FieldEntry& entry = groups.back().fields[static_cast<std::size_t>((id - 1) % kSlotsPerGroup)];
+        entry.name = QStringLiteral("F");
+        entry.fieldId = static_cast<int16_t>(id);
+        entry.shown = hidden.count(id) ? 0 : 1;
+    }
+    FieldTable table;
+    table.Prepare(groups);
+    return table;
+}
+
+QString Dashes(int count) {
+    return QString(count, QLatin1Char('-'));
+}
+
+NodeData MakeNode(std::string schComp, int32_t schEntry, bool schConnected, std::string layComp,
+                  int32_t layPin, bool layConnected) {
+    return NodeData{std::move(schComp), schEntry, schConnected, std::move(layComp), layPin, layConnected};
+}
+
+// Fails the n-th node read (1-based), as a damaged database would.
+class FailingNodeKernel : public MemoryKernel {
+public:
+    FailingNodeKernel(const DesignData& data, int failingRead)
+        : MemoryKernel(data), failingRead_(failingRead) {}
+    int32_t N_ReadNode(int32_t id, NodeRecord* record) override {
+        return ++reads_ == failingRead_ ? 0 : MemoryKernel::N_ReadNode(id, record);
+    }
+
+private:
+    int failingRead_;
+    int reads_ = 0;
+};
+
+class NetReportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        suite_ = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(dir_.path()));
+        builder_.Symbol("NAND", SymbolSchematic).Entry("A").Entry("B").Entry("Y");
+        builder_.Symbol("DIP14", SymbolPackage).Entry("1").Entry("2").Entry("");
+        builder_.Circuit("MAIN").Page("SHEET1").SchComp("U1", "NAND").SchComp("U2", "NAND");
+        builder_.LayComp("U1", "DIP14").LayComp("U2", "DIP14");
+    }
+
+    QString Lines(const std::set<int>& hidden, const QString& net, int mode) {
+        const FieldTable fields = FieldsHiding(hidden);
+        kernel_ = builder_.Build();
+        return NetLines(ReportContext{*kernel_, fields, ui_}, net, mode);
+    }
+
+    // CLK: U1 connected on both sides, U2 unconnected on both sides.
+    void AddClock() {
+        builder_.Net("CLK", NetNamed)
+            .Node(MakeNode("U1", 1, true, "U1", 1, true))
+            .Node(MakeNode("U2", 2, false, "U2", 2, false));
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<ScopedSuite> suite_;
+    DesignBuilder builder_{"DEMO"};
+    std::unique_ptr<MemoryKernel> kernel_;
+    RecordingInterface ui_;
+};
+
+TEST_F(NetReportTest, BothSidesGetTitledSectionsAfterAnEmptyLine) {
+    AddClock();
+    EXPECT_EQ(Lines({}, QStringLiteral("CLK"), NetModeBoth),
+              QStringLiteral("\r\nNET CLK (Named)"
+                             "\r\n\r\nSchematic  (Total: 2)  (UnC: 1)\r\n") +
+                  Dashes(31) +
+                  QStringLiteral("\r\nU1,A,C; U2,B,UnC"
+                                 "\r\n\r\nLayout  (Total: 2)  (UnC: 1)\r\n") +
+                  Dashes(28) + QStringLiteral("\r\nU1,1,C; U2,2,UnC\r\n"));
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(NetReportTest, OneSideRunsTheTrimmedTotalsOnFromTheHead) {
+    AddClock();
+    EXPECT_EQ(Lines({}, QStringLiteral("CLK"), NetModeSchematic),
+              QStringLiteral("\r\nNET CLK (Named)(Total: 2)  (UnC: 1)\r\n") + Dashes(35) +
+                  QStringLiteral("\r\nU1,A,C; U2,B,UnC\r\n"));
+    // Without the class the counts follow the net name; the underline spans the joined line.
+    EXPECT_EQ(Lines({44}, QStringLiteral("CLK"), NetModeLayout),
+              QStringLiteral("\r\nNET CLK(Total: 2)  (UnC: 1)\r\n") + Dashes(27) +
+                  QStringLiteral("\r\nU1,1,C; U2,2,UnC\r\n"));
+    // Totals hidden and every pin connected: only the underline of the head.
+    builder_.Net("VCC", NetPowerGround).Node("U1", 3, "U1", 3);
+    EXPECT_EQ(Lines({27}, QStringLiteral("VCC"), NetModeLayout),
+              QStringLiteral("\r\nNET VCC (Pwr/Gnd)\r\n") + Dashes(17) + QStringLiteral("\r\nU1,3,C\r\n"));
+}
+
+TEST_F(NetReportTest, HiddenMarksNumbersAndEntriesLeaveNamesAndUnconnectedCounts) {
+    AddClock();
+    EXPECT_EQ(Lines({28, 37, 57, 27}, QStringLiteral("CLK"), NetModeBoth),
+              QStringLiteral("\r\nNET CLK (Named)\r\n\r\nSchematic  (UnC: 1)\r\n") + Dashes(19) +
+                  QStringLiteral("\r\nU1; U2\r\n\r\nLayout  (UnC: 1)\r\n") + Dashes(16) +
+                  QStringLiteral("\r\nU1; U2\r\n"));
+}
+
+TEST_F(NetReportTest, MissingSidesAndUnreadableParts) {
+    // GND has no schematic side; U9 is no component at all; entry 7 of U1 does not exist.
+    builder_.Net("GND", NetPowerGround).Node(MakeNode("", 0, false, "U2", 1, true));
+    builder_.Net("LOST", 0).Node(MakeNode("U9", 1, true, "U9", 1, true));
+    builder_.Net("ODD", NetNamed).Node(MakeNode("U1", 7, true, "", 0, false));
+    EXPECT_EQ(Lines({}, QStringLiteral("GND"), NetModeSchematic),
+              QStringLiteral("\r\nNET GND (Pwr/Gnd)\r\n"));
+    EXPECT_EQ(Lines({}, QStringLiteral("GND"), NetModeBoth),
+              QStringLiteral("\r\nNET GND (Pwr/Gnd)\r\n\r\nLayout  (Total: 1)\r\n") + Dashes(18) +
+                  QStringLiteral("\r\nU2,1,C\r\n"));
+    EXPECT_EQ(Lines({}, QStringLiteral("LOST"), NetModeBoth), QStringLiteral("\r\nNET LOST (UnNamed)\r\n"));
+    EXPECT_EQ(Lines({}, QStringLiteral("ODD"), NetModeSchematic),
+              QStringLiteral("\r\nNET ODD (Named)(Total: 1)\r\n") + Dashes(25) +
+                  QStringLiteral("\r\nU1,C\r\n"));
+    EXPECT_TRUE(Lines({}, QStringLiteral("NOSUCH"), NetModeBoth).isEmpty());
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(NetReportTest, UnreadableNodeStopsThatNetButKeepsWhatWasCollected) {
+    builder_.Net("CLK", NetNamed)
+        .Node(MakeNode("U1", 1, true, "", 0, false))
+        .Node(MakeNode("U2", 2, true, "", 0, false))
+        .Node(MakeNode("U2", 3, true, "", 0, false));
+    FailingNodeKernel kernel(builder_.Data(), 2);
+    const FieldTable fields = FieldsHiding({});
+    const ReportContext context{kernel, fields, ui_};
+    EXPECT_EQ(NetsSection(context, NetModeSchematic),
+              QStringLiteral("\r\n**NETS**\r\n\r\n\r\nNET CLK (Named)(Total: 1)\r\n") + Dashes(25) +
+                  QStringLiteral("\r\nU1,A,C\r\n\r\n"));
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_TRUE(ui_.messages[0].prompt.startsWith(QStringLiteral("Can't read Net/Node: CLK/")))
+        << ui_.messages[0].prompt.toStdString();
+}
+
+TEST_F(NetReportTest, SectionListsEveryNetByItsOwnNodesOrSaysNone) {
+    // Two nets of one name: each prints its own pins.
+    builder_.Net("N", NetNamed).Node(MakeNode("U1", 1, true, "", 0, false));
+    builder_.Net("N", NetNamed).Node(MakeNode("U2", 2, false, "", 0, false));
+    builder_.Circuit("EMPTY").Page("P1");
+    kernel_ = builder_.Build();
+    const FieldTable fields = FieldsHiding({44});
+    const ReportContext context{*kernel_, fields, ui_};
+    EXPECT_EQ(NetsSection(context, NetModeSchematic),
+              QStringLiteral("\r\n**NETS**\r\n") + QStringLiteral("\r\n\r\nNET N(Total: 1)\r\n") +
+                  Dashes(15) + QStringLiteral("\r\nU1,A,C\r\n\r\n") +
+                  QStringLiteral("\r\n\r\nNET N(Total: 1)  (UnC: 1)\r\n") + Dashes(25) +
+                  QStringLiteral("\r\nU2,B,UnC\r\n\r\n"));
+    ASSERT_GT(
+        kernel_->DB_SetCurHier(FindByName(*kernel_, kernel_->DB_HierarchyMap(), QStringLiteral("EMPTY"))), 0);
+    EXPECT_EQ(NetsSection(context, NetModeBoth), QStringLiteral("\r\n!!NETS: None!!\r\n"));
+}
+
+TEST_F(NetReportTest, ReportSwitchesToTheCircuitAndRestoresCircuitAndPage) {
+    builder_.Net("CLK", NetNamed).Node(MakeNode("U1", 1, true, "U1", 1, true));
+    builder_.Circuit("SECOND").Page("P1").Page("P2");
+    kernel_ = builder_.Build();
+    const int32_t second = FindByName(*kernel_, kernel_->DB_HierarchyMap(), QStringLiteral("SECOND"));
+    ASSERT_GT(kernel_->DB_SetCurHier(second), 0);
+    const int32_t page2 = FindByName(*kernel_, kernel_->DB_PageMap(), QStringLiteral("P2"));
+    ASSERT_GT(kernel_->DB_SetCurPage(page2), 0);
+
+    const FieldTable layoutOnly = FieldsHiding({40});
+    EXPECT_EQ(NetReport(ReportContext{*kernel_, layoutOnly, ui_}, QStringLiteral("MAIN")),
+              QStringLiteral("Circuit: MAIN\r\n\r\n\r\n**NETS**\r\n\r\n\r\nNET CLK (Named)(Total: 1)\r\n") +
+                  Dashes(25) + QStringLiteral("\r\nU1,1,C\r\n\r\n"));
+    EXPECT_EQ(kernel_->DB_CurHier(), second);
+    EXPECT_EQ(kernel_->DB_CurPage(), page2);
+
+    const FieldTable neither = FieldsHiding({40, 21, 5});
+    EXPECT_TRUE(NetReport(ReportContext{*kernel_, neither, ui_}, QStringLiteral("MAIN")).isEmpty());
+    // An unknown circuit has no nets to list.
+    EXPECT_EQ(NetReport(ReportContext{*kernel_, layoutOnly, ui_}, QStringLiteral("NONE")),
+              QStringLiteral("Circuit: NONE\r\n\r\n\r\n!!NETS: None!!\r\n"));
+    EXPECT_EQ(kernel_->DB_CurHier(), second);
+    EXPECT_EQ(kernel_->DB_CurPage(), page2);
+}
+
+TEST_F(NetReportTest, LayoutPinNumberFallsBackToTheIndex) {
+    kernel_ = builder_.Build();
+    const int32_t u1 = FindByName(*kernel_, kernel_->DB_LayCompMap(), QStringLiteral("U1"));
+    ASSERT_GT(u1, 0);
+    EXPECT_EQ(LayoutPinNumber(*kernel_, u1, 2), QStringLiteral("2"));
+    EXPECT_EQ(LayoutPinNumber(*kernel_, u1, 3), QStringLiteral("3")); // the entry has no name
+    EXPECT_EQ(LayoutPinNumber(*kernel_, u1, 40), QStringLiteral("40"));
+}
+
+TEST(NetFormatHeaderTest, LegendOnlyWithFormatOnForDesignNodes) {
+    const QString legend = QStringLiteral(
+        "\r\n--------------------------------------------------------------------------------\r\n"
+        "FORMAT FOR NETS:\r\n\r\n"
+        "Net Name\r\n\r\n"
+        "Schematic\r\n---------\r\n"
+        "FORMAT:     Schematic Component name, Entry, Connected (C) / UnConnected (UnC);\r\n"
+        "EXAMPLE:    Unpck2,MINUS,C; Unpck3,1,UnC\r\n\r\n\r\n"
+        "Layout\r\n------\r\n"
+        "FORMAT:     Layout Component name, Pin number, Connected (C) / UnConnected (UnC);\r\n"
+        "EXAMPLE:    U5,7,C; U4,7,C; U3,7,C; U2,7,UnC; U1,7,C\r\n\r\n"
+        "--------------------------------------------------------------------------------\r\n\r\n");
+    for (const char* kind : {"P", "C", "D", "B", "N"}) {
+        EXPECT_EQ(NetFormatHeader(true, QLatin1String(kind)), legend) << kind;
+    }
+    EXPECT_TRUE(NetFormatHeader(false, QStringLiteral("C")).isEmpty());
+    EXPECT_TRUE(NetFormatHeader(true, QStringLiteral("G")).isEmpty());
+    EXPECT_TRUE(NetFormatHeader(true, QString()).isEmpty());
+}
+
+} // namespace
+} // namespace vxw
