@@ -203,10 +203,13 @@ int32_t MemoryKernel::CopyPadStack(int32_t padStack, int32_t container) {
     if (!header) {
         return 0;
     }
+    // New objects move the table `header` points into: copy what is needed first.
     const StoredPadStack source = padStacks_[header->data];
+    const std::string name(header->name, header->nameLength);
+    const int32_t mask = header->mask;
     const int32_t items = store_.NewContainer(ObjectKind::Item, true);
-    const int32_t id = store_.NewObject(ObjectKind::PadStack, header->name,
-                                        static_cast<uint32_t>(padStacks_.size()), header->mask);
+    const int32_t id =
+        store_.NewObject(ObjectKind::PadStack, name, static_cast<uint32_t>(padStacks_.size()), mask);
     if (id <= 0) {
         return 0;
     }
@@ -384,7 +387,10 @@ void MemoryKernel::AddCircuit(const CircuitData& circuit, int32_t hierarchy) {
             outline.dy = ToInt32(height);
             outline.x = ToInt32(left + outline.dx / 2);
             outline.y = ToInt32(bottom + outline.dy / 2);
-            store_.Append(symbols_[header->data].items, NewItem(outline, {}));
+            // NewItem grows the object table, which moves `header`: take what is needed first.
+            const uint32_t symbolIndex = header->data;
+            const int32_t item = NewItem(outline, {});
+            store_.Append(symbols_[symbolIndex].items, item);
         }
     }
     hierarchies_[store_.Find(hierarchy)->data] = stored;

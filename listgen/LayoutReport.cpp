@@ -36,26 +36,6 @@ constexpr int16_t kFieldKeepOffZones = 73;
 
 const QLatin1String kLineEnd(kCrLf);
 
-// Puts the kernel's current circuit and page back when a report leaves.
-class CurrentCircuitGuard {
-public:
-    explicit CurrentCircuitGuard(Kernel& kernel)
-        : kernel_(kernel), circuit_(kernel.DB_CurHier()), page_(kernel.DB_CurPage()) {}
-    ~CurrentCircuitGuard() {
-        kernel_.DB_SetCurHier(circuit_);
-        if (page_ > 0) {
-            kernel_.DB_SetCurPage(page_);
-        }
-    }
-    CurrentCircuitGuard(const CurrentCircuitGuard&) = delete;
-    CurrentCircuitGuard& operator=(const CurrentCircuitGuard&) = delete;
-
-private:
-    Kernel& kernel_;
-    int32_t circuit_;
-    int32_t page_;
-};
-
 qint64 MapCount(Kernel& kernel, int32_t map) {
     return map > 0 ? std::max<qint64>(kernel.OM_GetCount(map), 0) : 0;
 }

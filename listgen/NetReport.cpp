@@ -173,8 +173,7 @@ NetMode NetsSectionMode(const ReportContext& context) {
 
 QString NetReport(const ReportContext& context, const QString& circuitName) {
     Kernel& kernel = context.kernel;
-    const int32_t savedCircuit = kernel.DB_CurHier();
-    const int32_t savedPage = kernel.DB_CurPage();
+    const CurrentCircuitGuard guard(kernel);
 
     QString text;
     if (context.Shown(kFieldCircuitHeading)) {
@@ -191,9 +190,6 @@ QString NetReport(const ReportContext& context, const QString& circuitName) {
     if (mode != NetModeNone) {
         text += NetsSection(context, mode);
     }
-
-    kernel.DB_SetCurHier(savedCircuit);
-    kernel.DB_SetCurPage(savedPage);
     return text;
 }
 

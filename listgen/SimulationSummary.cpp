@@ -63,8 +63,7 @@ QString SummaryText(const ReportContext& context, QLatin1String title, int symbo
 
 SimulationSummaryTexts SimulationSummary(const ReportContext& context) {
     Kernel& kernel = context.kernel;
-    const int32_t savedCircuit = kernel.DB_CurHier();
-    const int32_t savedPage = kernel.DB_CurPage();
+    const CurrentCircuitGuard guard(kernel);
 
     const bool listMixed = context.Shown(kFieldMixedNames);
     const bool listSpice = context.Shown(kFieldSpiceNames);
@@ -111,8 +110,6 @@ SimulationSummaryTexts SimulationSummary(const ReportContext& context) {
         SummaryText(context, QLatin1String("VxSpice Simulation    "), symbols, spice, kFieldSpiceTotal,
                     QLatin1String("Total Symbols: "), kFieldSpiceUnsimulatable, kFieldSpiceNames);
 
-    kernel.DB_SetCurHier(savedCircuit);
-    kernel.DB_SetCurPage(savedPage);
     return texts;
 }
 
