@@ -119,3 +119,25 @@ TEST(KernelContext, EmptyKernelAndTheDefaultInstance) {
 
 } // namespace
 } // namespace vxw
+
+namespace vxw {
+
+// Many circuits with board frames: building each frame adds objects while the frame is being
+// filled in, so every frame must still get its own outline.
+TEST(KernelContext, EveryCircuitKeepsItsOwnBoardFrame) {
+    DesignBuilder builder;
+    for (int c = 1; c <= 64; ++c) {
+        builder.Circuit("C" + std::to_string(c)).Board(0, 0, 100 * c, 50 * c);
+    }
+    auto kernel = builder.Build();
+    for (int32_t c = 1; c <= 64; ++c) {
+        const int32_t frame = kernel->S_Symbol(MemoryKernel::FrameSymbolId(c));
+        ASSERT_GT(frame, 0) << c;
+        FrameRect rect;
+        ASSERT_GT(kernel->S_FrameSymbolItems(frame, MaskFrameItem, &rect), 0) << c;
+        EXPECT_EQ(rect.x2 - rect.x1, 100 * c);
+        EXPECT_EQ(rect.y2 - rect.y1, 50 * c);
+    }
+}
+
+} // namespace vxw
