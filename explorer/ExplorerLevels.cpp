@@ -1,4 +1,5 @@
 #include "explorer/ExplorerLevels.h"
+#include "kernel/KernelWalk.h"
 
 #include "kernel/Kernel.h"
 #include "kernel/KernelText.h"
@@ -37,23 +38,6 @@ LevelRecord CopyOf(const LevelRecord& level, const FieldProfile& profile, int ob
 
 QString Keyed(const char* kind, int position) {
     return QLatin1String(kind) + QLatin1Char('_') + QString::number(position);
-}
-
-// Calls visit(id) for every object of a map in the kernel's order. The walk stops after as many
-// objects as the map says it holds, so a cursor that never reaches its end cannot hang us.
-template <typename Visit> void WalkMap(Kernel& kernel, int32_t map, Visit visit) {
-    if (map <= 0) {
-        return;
-    }
-    int32_t cursor = kernel.OM_GetFirst(map);
-    const int32_t count = kernel.OM_GetCount(map);
-    for (int32_t seen = 0; seen < count; ++seen) {
-        const int32_t id = kernel.OM_SearchMask(map, &cursor, 0, 0);
-        if (id <= 0) {
-            return;
-        }
-        visit(id);
-    }
 }
 
 } // namespace
