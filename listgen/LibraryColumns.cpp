@@ -1,4 +1,4 @@
-#include "listgen/ColumnSpecs.h"
+#include "listgen/LibraryColumns.h"
 
 #include "shell/SettingsKeys.h"
 #include "suite/SuiteServices.h"
