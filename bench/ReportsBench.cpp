@@ -7,6 +7,7 @@
 #include "listgen/PartsUsedReport.h"
 #include "listgen/ReportContext.h"
 #include "shell/RecordingInterface.h"
+#include "tests/listgen/FieldTestSupport.h"
 #include "tools/vxgen/DesignGenerator.h"
 
 #include <benchmark/benchmark.h>
@@ -29,27 +30,8 @@ struct LargeReportSetup {
         sizes.vias = 20000;
         kernel = vxw::MemoryKernel::FromData(vxw::gen::GenerateDesign(sizes));
         // Every field the layout and net reports ask for, shown.
-        vxw::FieldGroup group;
-        const int16_t ids[] = {2,  3,  5,  6,  9,  17, 20, 21, 27, 28, 32, 35,
-                               36, 37, 40, 44, 49, 53, 57, 60, 65, 71, 72, 73};
-        vxw::FieldGroups groups;
-        int slot = 0;
-        auto add = [&](int16_t id) {
-            if (slot == vxw::kSlotsPerGroup) {
-                groups.push_back(group);
-                group = vxw::FieldGroup();
-                slot = 0;
-            }
-            group.fields[slot].name = QStringLiteral("f");
-            group.fields[slot].fieldId = id;
-            group.fields[slot].shown = 1;
-            ++slot;
-        };
-        for (int16_t id : ids) {
-            add(id);
-        }
-        groups.push_back(group);
-        fields.Prepare(groups);
+        fields = vxw::TableShowing(
+            {2, 3, 5, 6, 9, 17, 20, 21, 27, 28, 32, 35, 36, 37, 40, 44, 49, 53, 57, 60, 65, 71, 72, 73});
     }
 };
 

@@ -2,34 +2,23 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "tests/ToolRun.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ListgenRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using vxw::ToolRun;
 
-ListgenRun Listgen(const QStringList& arguments, const QString& home) {
-    QProcess process;
+ToolRun Listgen(const QStringList& arguments, const QString& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // Keep the run away from the real per-user folders.
     env.insert("HOME", home);
     env.insert("VEXIL_SUITE_DIR", home + "/suite");
     env.insert("VEXILXP_SETTINGS", home + "/user.ini");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(LG_BINARY_DIR "/bin/listgen"), arguments);
-    process.waitForFinished(60000);
-    ListgenRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return vxw::RunTool(QStringLiteral("listgen"), arguments, env);
 }
 
 QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
@@ -45,9 +34,9 @@ TEST(Listgen, InfoDescribesTheDesign) {
     const QString design = Write(dir, "two.vxd", R"({"format": "vxw-design", "version": 1, "name": "TWO",
         "circuits": [{"name": "MAIN", "pages": ["SHEET1", "SHEET2"]},
                      {"name": "SUB"}]})");
-    const ListgenRun run = Listgen({"--design", design, "info"}, dir.path());
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const ToolRun run = Listgen({"--design", design, "info"}, dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
     const QString expected = "Design: " + design +
                              "\n"
                              "Project: TWO\n"
@@ -73,7 +62,7 @@ TEST(Listgen, InfoDescribesTheDesign) {
                              "  Schematic symbols: 0\n"
                              "  Packages: 0\n"
                              "  Padstacks: 0\n";
-    EXPECT_EQ(run.out.toStdString(), expected.toStdString());
+    EXPECT_EQ(run.out, expected.toStdString());
 }
 
 TEST(Listgen, ExitStatusTellsUsageFromFailure) {
@@ -82,17 +71,17 @@ TEST(Listgen, ExitStatusTellsUsageFromFailure) {
     EXPECT_EQ(Listgen({"nonsense"}, dir.path()).status, 2);
     EXPECT_EQ(Listgen({"info"}, dir.path()).status, 2); // no design named
 
-    const ListgenRun missing = Listgen({"--design", dir.filePath("absent.vxd"), "info"}, dir.path());
+    const ToolRun missing = Listgen({"--design", dir.filePath("absent.vxd"), "info"}, dir.path());
     EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.out.isEmpty());
-    EXPECT_TRUE(missing.err.contains("absent.vxd")) << missing.err.toStdString();
+    EXPECT_TRUE(missing.out.empty());
+    EXPECT_TRUE((missing.err.find("absent.vxd") != std::string::npos)) << missing.err;
 
     const QString broken =
         Write(dir, "broken.vxd", R"({"format": "vxw-design", "version": 1, "circuits": 7})");
-    const ListgenRun bad = Listgen({"--design", broken, "info"}, dir.path());
+    const ToolRun bad = Listgen({"--design", broken, "info"}, dir.path());
     EXPECT_EQ(bad.status, 1);
-    EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(bad.err.contains("broken.vxd")) << bad.err.toStdString();
+    EXPECT_TRUE(bad.out.empty());
+    EXPECT_TRUE((bad.err.find("broken.vxd") != std::string::npos)) << bad.err;
 }
 
 } // namespace
@@ -107,23 +96,24 @@ QByteArray ReadFile(const QString& path) {
 
 TEST(Listgen, TreeOfTheDemoMatchesItsGoldenFile) {
     QTemporaryDir dir;
-    const ListgenRun run = Listgen({"--suite-dir", LG_BINARY_DIR "/suite", "--design",
-                                    LG_SOURCE_DIR "/samples/demo.vxd", "tree"},
-                                   dir.path());
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    const ToolRun run = Listgen(
+        {"--suite-dir", LG_BINARY_DIR "/suite", "--design", LG_SOURCE_DIR "/samples/demo.vxd", "tree"},
+        dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
     const QByteArray golden = ReadFile(LG_SOURCE_DIR "/tests/cli/golden/tree-demo.txt");
     ASSERT_FALSE(golden.isEmpty());
-    EXPECT_EQ(run.out.toStdString(), golden.toStdString());
+    EXPECT_EQ(run.out, golden.toStdString());
 }
 
 TEST(Listgen, TreeWithoutAFieldProfileFailsWithTheProfileError) {
     QTemporaryDir dir;
     QDir().mkpath(dir.filePath("suite/language")); // a suite folder without PROPERTY.MEN
-    const ListgenRun run = Listgen(
-        {"--suite-dir", dir.filePath("suite"), "--design", LG_SOURCE_DIR "/samples/empty.vxd", "tree"}, dir.path());
+    const ToolRun run = Listgen(
+        {"--suite-dir", dir.filePath("suite"), "--design", LG_SOURCE_DIR "/samples/empty.vxd", "tree"},
+        dir.path());
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains("Cant Read Menu Profile")) << run.err.toStdString();
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE((run.err.find("Cant Read Menu Profile") != std::string::npos)) << run.err;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "listgen/DesignReports.h"
+#include "tests/listgen/FieldTestSupport.h"
 
 #include "explorer/ExplorerLevels.h"
 #include "kernel/DesignBuilder.h"
@@ -13,28 +14,6 @@
 
 namespace vxw {
 namespace {
-
-FieldGroups Groups(std::initializer_list<int16_t> ids) {
-    FieldGroups groups(1);
-    std::size_t slot = 0;
-    for (const int16_t id : ids) {
-        if (slot == kSlotsPerGroup) {
-            groups.emplace_back();
-            slot = 0;
-        }
-        FieldEntry& entry = groups.back().fields[slot++];
-        entry.name = QStringLiteral("F");
-        entry.fieldId = id;
-        entry.shown = 1;
-    }
-    return groups;
-}
-
-FieldTable Shown(std::initializer_list<int16_t> ids) {
-    FieldTable table;
-    table.Prepare(Groups(ids));
-    return table;
-}
 
 // Page "S1": a packed component with a value, an unpacked one with a value of kind 6 and one
 // whose name is too long for its cell and whose only value-marked text is a line; page
@@ -84,7 +63,7 @@ const QString kS1Rows = QStringLiteral("\r\n* U1            \t7400            \t
                                        "\r\n  VERYLONGCOMPON\tRES             \t");
 
 TEST_F(DesignReportsTest, ComponentTableListsPackedFirstInSixteenCharacterCells) {
-    const FieldTable fields = Shown({6, 31, 48, 7});
+    const FieldTable fields = TableShowing({6, 31, 48, 7});
     const ReportContext context{*kernel_, fields, ui_};
     EXPECT_EQ(SchematicComponents(context, Page("S1")),
               QStringLiteral("Total Schematic Components : 3   (Packed(*) : 1  Unpacked: 2)\r\n\r\n") +
@@ -96,12 +75,12 @@ TEST_F(DesignReportsTest, ComponentTableListsPackedFirstInSixteenCharacterCells)
 }
 
 TEST_F(DesignReportsTest, HiddenTotalsRunOnAndHiddenMarkerLeavesTwoBlanks) {
-    const FieldTable noUnpacked = Shown({6, 31, 7});
+    const FieldTable noUnpacked = TableShowing({6, 31, 7});
     EXPECT_EQ(SchematicComponents(ReportContext{*kernel_, noUnpacked, ui_}, Page("S3")),
               QStringLiteral("Total Schematic Components : 1   (Packed(*) : 1") + kTableHeader +
                   QStringLiteral("\r\n* U2            \t7400            \t\r\n\r\n"));
 
-    const FieldTable totalOnly = Shown({6, 7});
+    const FieldTable totalOnly = TableShowing({6, 7});
     EXPECT_EQ(SchematicComponents(ReportContext{*kernel_, totalOnly, ui_}, Page("S1")),
               QStringLiteral("Total Schematic Components : 3") + kTableHeader +
                   QStringLiteral("\r\n  U1            \t7400            \t7400"
@@ -122,7 +101,7 @@ TEST_F(DesignReportsTest, ComponentThatCannotBeFoundIsReportedPerLookUpAndListed
     DesignBuilder builder = Demo();
     BlindKernel kernel(builder.Data());
     ASSERT_GT(kernel.DB_SetCurHier(Id(kernel, kernel.DB_HierarchyMap(), "MAIN")), 0);
-    const FieldTable fields = Shown({6, 31, 48, 7});
+    const FieldTable fields = TableShowing({6, 31, 48, 7});
     const ReportContext context{kernel, fields, ui_};
     EXPECT_EQ(SchematicComponents(context, Id(kernel, kernel.DB_PageMap(), "S1")),
               QStringLiteral("Total Schematic Components : 3   (Packed(*) : 1  Unpacked: 2)\r\n\r\n") +
@@ -145,7 +124,7 @@ TEST_F(DesignReportsTest, ComponentThatCannotBeFoundIsReportedPerLookUpAndListed
 TEST_F(DesignReportsTest, CircuitsSummaryPutsTheTotalFirstAndRestoresCircuitAndPage) {
     ASSERT_GT(kernel_->DB_SetCurPage(Page("S3")), 0);
     const int32_t s3 = kernel_->DB_CurPage();
-    const FieldTable fields = Shown({4, 5, 33, 34, 48});
+    const FieldTable fields = TableShowing({4, 5, 33, 34, 48});
     const ReportContext context{*kernel_, fields, ui_};
     EXPECT_EQ(CircuitsSummary(context), QStringLiteral("Total Circuits : 2\r\n\r\n"
                                                        "\r\n\r\nCircuit 1: MAIN\r\n\r\n"
@@ -169,7 +148,7 @@ TEST_F(DesignReportsTest, ProjectReportPrintsFirstWordsOfTheLabel) {
     DesignBuilder builder = Demo();
     builder.Stream("DBLABEL", record);
     auto kernel = builder.Build();
-    const FieldTable fields = Shown({25, 11, 39, 4});
+    const FieldTable fields = TableShowing({25, 11, 39, 4});
     ProjectLabel label;
     EXPECT_EQ(ProjectReport(ReportContext{*kernel, fields, ui_}, label),
               QStringLiteral("PROJECT NAME: DEMO\r\n\r\n"
@@ -204,10 +183,10 @@ TEST_F(DesignReportsTest, PageReportsUseTheSelectedCircuitAndLeaveThePageCurrent
     for (const char* name : {"EMPTY", "S3"}) {
         LevelRecord page;
         page.Name = QLatin1String(name);
-        page.Profiles = Groups({34, 6});
+        page.Profiles = GroupsShowing({34, 6});
         entry.Pages.push_back(page);
     }
-    entry.Pages[1].Profiles = Groups({34, 7});
+    entry.Pages[1].Profiles = GroupsShowing({34, 7});
     levels.Circuits.push_back(entry);
 
     kernel_->DB_SetCurHier(Id(*kernel_, kernel_->DB_HierarchyMap(), "SECOND"));
@@ -233,7 +212,7 @@ TEST_F(DesignReportsTest, PageReportsUseTheSelectedCircuitAndLeaveThePageCurrent
 }
 
 TEST_F(DesignReportsTest, CircuitAndDiagramReportsRestoreTheCurrentCircuit) {
-    const FieldTable fields = Shown({5, 34});
+    const FieldTable fields = TableShowing({5, 34});
     const ReportContext context{*kernel_, fields, ui_};
     EXPECT_EQ(CircuitReport(context, QStringLiteral("SECOND"), 2),
               QStringLiteral("Circuit 2: SECOND\r\n\r\n\r\nPage 1: P1\r\n"));
@@ -255,7 +234,7 @@ TEST(DesignReportsManyPagesTest, AllPagesAgreesWithThePagesSummary) {
         builder.Page(pageName);
         LevelRecord level;
         level.Name = QString::fromStdString(pageName);
-        level.Profiles = Groups({6, 7});
+        level.Profiles = GroupsShowing({6, 7});
         levels.Circuits[0].Pages.push_back(level);
         for (int comp = 0; comp < 50; ++comp) {
             builder.SchComp("U" + std::to_string(page * 50 + comp), {}, "D", comp % 2 == 0).Value("1K");
@@ -265,7 +244,7 @@ TEST(DesignReportsManyPagesTest, AllPagesAgreesWithThePagesSummary) {
     const int32_t circuit = Id(*kernel, kernel->DB_HierarchyMap(), "C");
     ASSERT_GT(kernel->DB_SetCurHier(circuit), 0);
     RecordingInterface ui;
-    FieldTable fields = Shown({6, 7});
+    FieldTable fields = TableShowing({6, 7});
     const ReportContext context{*kernel, fields, ui};
 
     const QString pages = PagesSummary(context);

@@ -1,4 +1,5 @@
 #include "listgen/LayoutReport.h"
+#include "tests/listgen/FieldTestSupport.h"
 
 #include "kernel/DesignBuilder.h"
 #include "kernel/KernelText.h"
@@ -19,24 +20,6 @@ namespace {
 // Every field the layout report knows, shown.
 constexpr std::initializer_list<int16_t> kAllFields = {2,  3,  5,  6,  9,  17, 20, 21, 32,
                                                        35, 36, 49, 53, 60, 65, 71, 72, 73};
-
-FieldTable Shown(std::initializer_list<int16_t> ids) {
-    FieldGroups groups(1);
-    std::size_t slot = 0;
-    for (const int16_t id : ids) {
-        if (slot == kSlotsPerGroup) {
-            groups.emplace_back();
-            slot = 0;
-        }
-        FieldEntry& entry = groups.back().fields[slot++];
-        entry.name = QStringLiteral("F");
-        entry.fieldId = id;
-        entry.shown = 1;
-    }
-    FieldTable table;
-    table.Prepare(groups);
-    return table;
-}
 
 ItemData Counted(ItemData item) {
     item.flags |= ItemCounted;
@@ -110,7 +93,7 @@ TEST_F(LayoutReportTest, FullReportWithEveryFieldAndCircuitRestored) {
     MakeCurrent("OTHER");
     const int32_t page = FindByName(*kernel_, kernel_->DB_PageMap(), QStringLiteral("S1"));
     ASSERT_GT(kernel_->DB_SetCurPage(page), 0);
-    const FieldTable fields = Shown(kAllFields);
+    const FieldTable fields = TableShowing(kAllFields);
     int netsMode = 0;
     const QString text = LayoutReport(Context(fields), QStringLiteral("BOARD"), [&](int mode) {
         netsMode = mode;
@@ -154,24 +137,24 @@ TEST_F(LayoutReportTest, FullReportWithEveryFieldAndCircuitRestored) {
 TEST_F(LayoutReportTest, HiddenBreakdownOrTableChangeMarkersAndLineEnds) {
     MakeCurrent("BOARD");
     // Without the breakdown no part is marked and the total runs on into the table.
-    const FieldTable noBreakdown = Shown({6, 36});
+    const FieldTable noBreakdown = TableShowing({6, 36});
     EXPECT_EQ(LayoutComponentsSummary(Context(noBreakdown)), QStringLiteral("Total Layout Components : 3"
                                                                             "\r\n  U1 - IC"
                                                                             "\r\n  U2 - TESTPT"
                                                                             "\r\n  U3\r\n\r\n"
                                                                             "No. of Components: 3\r\n"));
-    const FieldTable noTable = Shown({6, 35});
+    const FieldTable noTable = TableShowing({6, 35});
     EXPECT_EQ(LayoutComponentsSummary(Context(noTable)),
               QStringLiteral("Total Layout Components : 3   (Part(*) : 2  Special Part: 1)\r\n\r\n"
                              "No. of Components: 3\r\n"));
-    const FieldTable totalOnly = Shown({6});
+    const FieldTable totalOnly = TableShowing({6});
     EXPECT_TRUE(LayoutComponentsSummary(Context(totalOnly)).startsWith(u"Total Layout Components : 3No. of"));
 }
 
 TEST_F(LayoutReportTest, MillimetreFirstWhenCurrentAndNoFrameMeansNoSize) {
     MakeCurrent("BOARD");
     SetCurrentUnit(kUnitMillimetre);
-    const FieldTable fields = Shown({2, 60, 49, 9});
+    const FieldTable fields = TableShowing({2, 60, 49, 9});
     EXPECT_EQ(BoardStatistics(Context(fields)),
               QStringLiteral("Horizontal Board Size: 25.400mm / 1.0000\"\r\n"
                              "Vertical Board Size: 12.700mm / 0.5000\"\r\n"

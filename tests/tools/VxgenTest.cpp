@@ -9,7 +9,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/ToolRun.h"
 #include <gmock/gmock.h>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -20,21 +22,11 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using vxw::RunTool;
+using vxw::ToolRun;
 
 ToolRun Vxgen(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(LG_BINARY_DIR "/bin/vxgen"), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    ToolRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
+    return RunTool(QStringLiteral("vxgen"), arguments);
 }
 
 QByteArray ReadFile(const QString& path) {

@@ -5,7 +5,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "tests/ToolRun.h"
 #include <gmock/gmock.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,21 +15,11 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-struct ToolRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using vxw::RunTool;
+using vxw::ToolRun;
 
 ToolRun Vxlib(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(LG_BINARY_DIR "/bin/vxlib"), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    ToolRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
+    return RunTool(QStringLiteral("vxlib"), arguments);
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
