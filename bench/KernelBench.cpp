@@ -1,9 +1,9 @@
 // The kernel on the largest designs the lists must handle: building the in-memory database,
 // reading its design file, and the walks every report makes.
 
+#include "bench/LargeDesign.h"
 #include "kernel/DesignFile.h"
 #include "kernel/MemoryKernel.h"
-#include "tools/vxgen/DesignGenerator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,15 +11,7 @@ namespace {
 
 const vxw::DesignData& LargeDesign() {
     static const vxw::DesignData design = [] {
-        vxw::gen::DesignSizes sizes;
-        sizes.pages = 200;
-        sizes.schComps = 100000;
-        sizes.layComps = 100000;
-        sizes.nets = 50000;
-        sizes.nodes = 400000;
-        sizes.traceRecords = 1000000;
-        sizes.vias = 20000;
-        return vxw::gen::GenerateDesign(sizes);
+        return vxw::gen::GenerateDesign(vxw::bench::LargeDesignSizes());
     }();
     return design;
 }

@@ -1,6 +1,7 @@
 // The design reports on the largest designs the lists must handle: 100,000 layout components,
 // 50,000 nets with 400,000 nodes and 1,000,000 trace records in one circuit.
 
+#include "bench/LargeDesign.h"
 #include "kernel/MemoryKernel.h"
 #include "listgen/LayoutReport.h"
 #include "listgen/NetReport.h"
@@ -8,7 +9,6 @@
 #include "listgen/ReportContext.h"
 #include "shell/RecordingInterface.h"
 #include "tests/listgen/FieldTestSupport.h"
-#include "tools/vxgen/DesignGenerator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,15 +20,7 @@ struct LargeReportSetup {
     vxw::RecordingInterface ui;
 
     LargeReportSetup() {
-        vxw::gen::DesignSizes sizes;
-        sizes.pages = 200;
-        sizes.schComps = 100000;
-        sizes.layComps = 100000;
-        sizes.nets = 50000;
-        sizes.nodes = 400000;
-        sizes.traceRecords = 1000000;
-        sizes.vias = 20000;
-        kernel = vxw::MemoryKernel::FromData(vxw::gen::GenerateDesign(sizes));
+        kernel = vxw::MemoryKernel::FromData(vxw::gen::GenerateDesign(vxw::bench::LargeDesignSizes()));
         // Every field the layout and net reports ask for, shown.
         fields = vxw::TableShowing(
             {2, 3, 5, 6, 9, 17, 20, 21, 27, 28, 32, 35, 36, 37, 40, 44, 49, 53, 57, 60, 65, 71, 72, 73});

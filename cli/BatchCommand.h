@@ -35,5 +35,6 @@ const std::vector<BatchCommand>& BatchCommands();
 
 int RunInfoCommand(BatchContext& context);
 int RunTreeCommand(BatchContext& context);
+int RunListCommand(BatchContext& context);
 
 } // namespace vxw

@@ -8,6 +8,9 @@ const std::vector<BatchCommand>& BatchCommands() {
          true, RunInfoCommand},
         {"tree", "tree                      the explorer's nodes: index, key, kind letter, text", true,
          RunTreeCommand},
+        {"list", "list NODEKEY [--select-all] [--format]\n"
+                 "                            the list of an explorer node, as the preview shows it", true,
+         RunListCommand},
     };
     return commands;
 }

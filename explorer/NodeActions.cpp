@@ -218,4 +218,38 @@ PropertyTarget PlanNodeProperties(const ExplorerModel& model, int index) {
     return target;
 }
 
+ListOrigin DesignListOrigin(const ExplorerModel& model, const ExplorerLevels& levels, int index,
+                            bool circuitSelectAll, bool pageSelectAll) {
+    ListOrigin origin;
+    const ExplorerNode* node = model.Node(index);
+    const QString kind = KindOf(model, node);
+    if (kind.isEmpty()) {
+        return origin;
+    }
+    origin.Image = node->Image;
+    const ListAction action = PlanListAction(model, index);
+    const int circuit = FindCircuit(levels, action.CircuitKey);
+    const CircuitEntry* entry = circuit >= 0 ? &levels.Circuits[static_cast<std::size_t>(circuit)] : nullptr;
+    if (kind == kKindProject) {
+        origin.ClassText = levels.ProjectLevel.Caption;
+        origin.ObjectName = levels.ProjectName;
+    } else if (kind == kKindCircuit) {
+        origin.ClassText = entry ? entry->Circuit.Caption : node->Text;
+        origin.ObjectName = circuitSelectAll ? QStringLiteral("All Circuit(s)")
+                            : entry          ? entry->Circuit.Name
+                                             : QString();
+    } else if (kind == kKindPage) {
+        const int page = FindPage(levels, circuit, action.PageKey);
+        origin.ClassText = page >= 0 ? entry->Pages[static_cast<std::size_t>(page)].Caption : node->Text;
+        origin.ObjectName = pageSelectAll ? QStringLiteral("All Page(s)")
+                            : page >= 0   ? entry->Pages[static_cast<std::size_t>(page)].Name
+                                          : QString();
+    } else {
+        // Diagram, layout, nets, hierarchy: one per circuit, named after it.
+        origin.ClassText = node->Text;
+        origin.ObjectName = entry ? entry->Circuit.Name : QString();
+    }
+    return origin;
+}
+
 } // namespace vxw

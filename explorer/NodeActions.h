@@ -4,6 +4,7 @@
 // ("preview", double click) and the property window's object class and keys.
 
 #include "explorer/ExplorerModel.h"
+#include "listgen/CurrentList.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,5 +84,12 @@ struct PropertyTarget {
 
 // ShowNodeProperties' object class and keys for the node at `index`.
 PropertyTarget PlanNodeProperties(const ExplorerModel& model, int index);
+
+// The origin the List Book records for a design list made from the node at `index`: the node's
+// image, the object's name (the project, circuit or page name; "All Circuit(s)" or
+// "All Page(s)" when that "Select All" option is on) and the caption of its level as the class
+// text. Design lists have no item count.
+ListOrigin DesignListOrigin(const ExplorerModel& model, const ExplorerLevels& levels, int index,
+                            bool circuitSelectAll, bool pageSelectAll);
 
 } // namespace vxw

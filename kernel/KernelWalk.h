@@ -23,4 +23,11 @@ template <typename Visit> void WalkMap(Kernel& kernel, int32_t map, Visit visit)
     }
 }
 
+// The number of objects WalkMap visits in `map`.
+inline int32_t CountMap(Kernel& kernel, int32_t map) {
+    int32_t count = 0;
+    WalkMap(kernel, map, [&count](int32_t) { ++count; });
+    return count;
+}
+
 } // namespace vxw

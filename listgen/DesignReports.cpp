@@ -3,6 +3,7 @@
 #include "explorer/ExplorerLevels.h"
 #include "kernel/Kernel.h"
 #include "kernel/KernelText.h"
+#include "kernel/KernelWalk.h"
 #include "listgen/ComponentLookup.h"
 #include "listgen/FieldProfile.h"
 #include "listgen/LayoutReport.h"
@@ -31,14 +32,14 @@ int32_t FindIn(Kernel& kernel, int32_t map, const QString& name) {
 
 // Pages, layout, parts used and nets of the current circuit.
 void AppendCircuitBody(const ReportContext& context, QString& out) {
-    out += PagesSummary(context);
+    AppendPagesSummary(out, context);
     out += LayoutComponentsSummary(context);
     if (context.Shown(kFieldPartsUsed)) {
         out += PartsUsedReport(context);
     }
     const NetMode mode = NetsSectionMode(context);
     if (mode != NetModeNone) {
-        out += NetsSection(context, mode);
+        AppendNetsSection(out, context, mode);
     }
 }
 
@@ -49,12 +50,11 @@ void AppendPageHeading(QString& out, int number, const QString& pageName) {
 
 } // namespace
 
-QString ProjectReport(const ReportContext& context, ProjectLabel& label) {
+void AppendProjectReport(QString& out, const ReportContext& context, ProjectLabel& label) {
     Kernel& kernel = context.kernel;
     const QString projectName = ObjectName(kernel, kernel.DB_DataBase());
     label = ReadProjectLabel(kernel);
 
-    QString out;
     if (context.Shown(kFieldProjectName)) {
         out += QStringLiteral("PROJECT NAME: ") + projectName.toUpper() + kLineEnd + kLineEnd;
     }
@@ -64,67 +64,78 @@ QString ProjectReport(const ReportContext& context, ProjectLabel& label) {
     if (context.Shown(kFieldRevision)) {
         out += QStringLiteral("PROJECT REVISION: ") + label.Revision() + kLineEnd + kLineEnd;
     }
-    out += CircuitsSummary(context);
+    AppendCircuitsSummary(out, context);
     out += kLineEnd + kLineEnd;
     const SimulationSummaryTexts simulation = SimulationSummary(context);
     out += simulation.mixedMode;
     out += simulation.circuitSimulator;
+}
+
+QString ProjectReport(const ReportContext& context, ProjectLabel& label) {
+    QString out;
+    AppendProjectReport(out, context, label);
     return out;
 }
 
-QString CircuitsSummary(const ReportContext& context) {
+void AppendCircuitsSummary(QString& out, const ReportContext& context) {
     Kernel& kernel = context.kernel;
-    QString body;
-    int count = 0;
+    const int32_t circuits = kernel.DB_HierarchyMap();
+    // The total leads the text. Counting the circuits first costs a walk of a short map and
+    // spares copying the whole text behind the total afterwards.
+    if (context.Shown(kFieldTotalCircuits)) {
+        out += QStringLiteral("Total Circuits : ") + QString::number(CountMap(kernel, circuits)) + kLineEnd +
+               kLineEnd;
+    }
     {
         const CurrentCircuitGuard guard(kernel);
-        const int32_t circuits = kernel.DB_HierarchyMap();
+        int count = 0;
         WalkMap(kernel, circuits, [&](int32_t circuit) {
             ++count;
             kernel.DB_SetCurHier(circuit);
             if (context.Shown(kFieldCircuitHeading)) {
-                body += kLineEnd + kLineEnd + QStringLiteral("Circuit ") + QString::number(count) +
-                        QStringLiteral(": ") + ObjectName(kernel, kernel.OM_Object(circuits, circuit)) +
-                        kLineEnd + kLineEnd;
+                out += kLineEnd + kLineEnd + QStringLiteral("Circuit ") + QString::number(count) +
+                       QStringLiteral(": ") + ObjectName(kernel, kernel.OM_Object(circuits, circuit)) +
+                       kLineEnd + kLineEnd;
             }
-            AppendCircuitBody(context, body);
+            AppendCircuitBody(context, out);
         });
     }
-    body += kLineEnd + kLineEnd;
-    if (!context.Shown(kFieldTotalCircuits)) {
-        return body;
-    }
-    // The total is known only after the walk but leads the text.
-    QString out = QStringLiteral("Total Circuits : ") + QString::number(count) + kLineEnd + kLineEnd;
-    out.reserve(out.size() + body.size());
-    out += body;
+    out += kLineEnd + kLineEnd;
+}
+
+QString CircuitsSummary(const ReportContext& context) {
+    QString out;
+    AppendCircuitsSummary(out, context);
     return out;
 }
 
-QString PagesSummary(const ReportContext& context) {
+void AppendPagesSummary(QString& out, const ReportContext& context) {
     Kernel& kernel = context.kernel;
+    const int32_t pages = kernel.DB_PageMap();
+    // The total leads the text; counted first, as for the circuits.
+    if (context.Shown(kFieldTotalPages)) {
+        out +=
+            QStringLiteral("Total Pages : ") + QString::number(CountMap(kernel, pages)) + kLineEnd + kLineEnd;
+    }
     // One walk of the components for all pages, not one per page.
     const PageComponents components = ComponentsByPage(kernel);
     const std::vector<int32_t> none;
-    QString body;
     int count = 0;
-    const int32_t pages = kernel.DB_PageMap();
     WalkMap(kernel, pages, [&](int32_t page) {
         ++count;
         kernel.DB_SetCurPage(page);
         if (context.Shown(kFieldPageHeading)) {
-            body += kLineEnd + QStringLiteral("Page ") + QString::number(count) + QStringLiteral(": ") +
-                    ObjectName(kernel, kernel.OM_Object(pages, page)) + kLineEnd;
+            out += kLineEnd + QStringLiteral("Page ") + QString::number(count) + QStringLiteral(": ") +
+                   ObjectName(kernel, kernel.OM_Object(pages, page)) + kLineEnd;
         }
         const auto found = components.constFind(page);
-        body += SchematicComponentList(context, found != components.constEnd() ? *found : none);
+        out += SchematicComponentList(context, found != components.constEnd() ? *found : none);
     });
-    if (!context.Shown(kFieldTotalPages)) {
-        return body;
-    }
-    QString out = QStringLiteral("Total Pages : ") + QString::number(count) + kLineEnd + kLineEnd;
-    out.reserve(out.size() + body.size());
-    out += body;
+}
+
+QString PagesSummary(const ReportContext& context) {
+    QString out;
+    AppendPagesSummary(out, context);
     return out;
 }
 
@@ -139,42 +150,56 @@ bool SelectCircuit(const ReportContext& context, const QString& circuitName, int
     return selectedCircuit > 0 && kernel.DB_SetCurHier(selectedCircuit) > 0;
 }
 
-QString CircuitReport(const ReportContext& context, const QString& circuitName, int circuitNumber) {
+void AppendCircuitReport(QString& out, const ReportContext& context, const QString& circuitName,
+                         int circuitNumber) {
     Kernel& kernel = context.kernel;
     const CurrentCircuitGuard guard(kernel);
-    QString out;
     if (context.Shown(kFieldCircuitHeading)) {
         out += QStringLiteral("Circuit ") + QString::number(circuitNumber) + QStringLiteral(": ") +
                circuitName + kLineEnd + kLineEnd;
     }
     kernel.DB_SetCurHier(FindIn(kernel, kernel.DB_HierarchyMap(), circuitName));
     AppendCircuitBody(context, out);
+}
+
+QString CircuitReport(const ReportContext& context, const QString& circuitName, int circuitNumber) {
+    QString out;
+    AppendCircuitReport(out, context, circuitName, circuitNumber);
     return out;
 }
 
-QString AllCircuitsReport(const ReportContext& context, FieldTable& fields, const ExplorerLevels& levels) {
+void AppendAllCircuitsReport(QString& out, const ReportContext& context, FieldTable& fields,
+                             const ExplorerLevels& levels) {
     const ReportContext circuitContext{context.kernel, fields, context.ui};
-    QString out;
     int index = 0;
     for (const CircuitEntry& circuit : levels.Circuits) {
         fields.Prepare(circuit.Circuit.Profiles);
-        out += CircuitReport(circuitContext, circuit.Circuit.Name, ++index);
+        AppendCircuitReport(out, circuitContext, circuit.Circuit.Name, ++index);
     }
+}
+
+QString AllCircuitsReport(const ReportContext& context, FieldTable& fields, const ExplorerLevels& levels) {
+    QString out;
+    AppendAllCircuitsReport(out, context, fields, levels);
     return out;
 }
 
-QString DiagramReport(const ReportContext& context, const QString& circuitName) {
+void AppendDiagramReport(QString& out, const ReportContext& context, const QString& circuitName) {
     Kernel& kernel = context.kernel;
     const CurrentCircuitGuard guard(kernel);
-    QString out;
     if (context.Shown(kFieldCircuitHeading)) {
         out += QStringLiteral("Circuit: ") + circuitName + kLineEnd + kLineEnd;
     }
     kernel.DB_SetCurHier(FindIn(kernel, kernel.DB_HierarchyMap(), circuitName));
-    out += PagesSummary(context);
+    AppendPagesSummary(out, context);
     if (context.Shown(kFieldSchematicNets)) {
-        out += NetsSection(context, NetModeSchematic);
+        AppendNetsSection(out, context, NetModeSchematic);
     }
+}
+
+QString DiagramReport(const ReportContext& context, const QString& circuitName) {
+    QString out;
+    AppendDiagramReport(out, context, circuitName);
     return out;
 }
 

@@ -17,27 +17,38 @@ namespace vxw {
 struct ExplorerLevels;
 class FieldTable;
 
+// The reports that can grow to megabytes come in two forms: one that writes onto the end of a
+// text (Append...), so a list is built in place, and one that returns the text alone.
+
 // Project name, designer and revision, every circuit, then the project's symbol summary.
 // `label` receives the label record read (or created) for the report.
+void AppendProjectReport(QString& out, const ReportContext& context, ProjectLabel& label);
 QString ProjectReport(const ReportContext& context, ProjectLabel& label);
 
 // Every circuit of the design with its pages, layout, parts and nets, preceded by the total.
+void AppendCircuitsSummary(QString& out, const ReportContext& context);
 QString CircuitsSummary(const ReportContext& context);
 
 // Every page of the current circuit with its components, preceded by the total. Leaves the
 // last page current: the caller restores it.
+void AppendPagesSummary(QString& out, const ReportContext& context);
 QString PagesSummary(const ReportContext& context);
 
 // Makes the circuit of that name current and keeps its id in `selectedCircuit` for the page
 // reports; answers whether the circuit could be made current.
 bool SelectCircuit(const ReportContext& context, const QString& circuitName, int32_t& selectedCircuit);
 
+void AppendCircuitReport(QString& out, const ReportContext& context, const QString& circuitName,
+                         int circuitNumber);
 QString CircuitReport(const ReportContext& context, const QString& circuitName, int circuitNumber);
 
 // CircuitReport for each circuit of the explorer's list, each with the field table prepared
 // from that circuit's copy (the report runs with `fields`, not context.fields).
+void AppendAllCircuitsReport(QString& out, const ReportContext& context, FieldTable& fields,
+                             const ExplorerLevels& levels);
 QString AllCircuitsReport(const ReportContext& context, FieldTable& fields, const ExplorerLevels& levels);
 
+void AppendDiagramReport(QString& out, const ReportContext& context, const QString& circuitName);
 QString DiagramReport(const ReportContext& context, const QString& circuitName);
 
 // The page of that name of the selected circuit; leaves both current.

@@ -174,11 +174,10 @@ QString LayoutComponentsSummary(const ReportContext& context) {
     return out;
 }
 
-QString LayoutReport(const ReportContext& context, const QString& circuitName,
-                     const NetsSectionFunction& netsSection) {
+void AppendLayoutReport(QString& out, const ReportContext& context, const QString& circuitName,
+                        const NetsSectionFunction& netsSection) {
     Kernel& kernel = context.kernel;
     const CurrentCircuitGuard guard(kernel);
-    QString out;
     if (context.Shown(kFieldCircuitHeading)) {
         out += QStringLiteral("Circuit: ") + circuitName + kLineEnd + kLineEnd;
     }
@@ -189,8 +188,14 @@ QString LayoutReport(const ReportContext& context, const QString& circuitName,
         out += PartsUsedReport(context);
     }
     if (context.Shown(kFieldLayoutNets) && netsSection) {
-        out += netsSection(kLayoutNetsMode);
+        netsSection(out, kLayoutNetsMode);
     }
+}
+
+QString LayoutReport(const ReportContext& context, const QString& circuitName,
+                     const NetsSectionFunction& netsSection) {
+    QString out;
+    AppendLayoutReport(out, context, circuitName, netsSection);
     return out;
 }
 

@@ -12,8 +12,9 @@
 
 namespace vxw {
 
-// The nets section of a circuit in the given mode (1 schematic, 2 layout, 3 both).
-using NetsSectionFunction = std::function<QString(int mode)>;
+// Writes the nets section of a circuit in the given mode (1 schematic, 2 layout, 3 both) onto
+// the end of the text.
+using NetsSectionFunction = std::function<void(QString& out, int mode)>;
 inline constexpr int kLayoutNetsMode = 2;
 
 // The body of the layout list of the named circuit: its layout components and statistics, the
@@ -21,6 +22,9 @@ inline constexpr int kLayoutNetsMode = 2;
 // restored afterwards.
 QString LayoutReport(const ReportContext& context, const QString& circuitName,
                      const NetsSectionFunction& netsSection);
+// LayoutReport written onto the end of `out`.
+void AppendLayoutReport(QString& out, const ReportContext& context, const QString& circuitName,
+                        const NetsSectionFunction& netsSection);
 
 // The layout component totals and table of the current circuit, then BoardStatistics.
 QString LayoutComponentsSummary(const ReportContext& context);

@@ -60,6 +60,15 @@ struct PinSide {
     }
 };
 
+// The pin's name in the component's symbol; its index when the symbol has no name for it.
+QString PinNumberOfSymbol(Kernel& kernel, int32_t symbol, int32_t pinIndex) {
+    EntryRecord entry;
+    if (kernel.S_ReadEntry(symbol, pinIndex, &entry) > 0 && entry.name && *entry.name) {
+        return FromAnsi(entry.name);
+    }
+    return QString::number(pinIndex);
+}
+
 QString NetClass(int32_t flags) {
     if (flags & NetPowerGround) {
         return QStringLiteral("Pwr/Gnd");
@@ -122,7 +131,7 @@ QString NetLinesOf(const ReportContext& context, int32_t netId, const QString& n
         if (kernel.L_ReadComponent(node.layComp, &layComp) > 0) {
             layout.list += FromAnsi(layComp.name);
             if (pinNumberShown) {
-                layout.list += QLatin1Char(',') + LayoutPinNumber(kernel, node.layComp, node.layPin);
+                layout.list += QLatin1Char(',') + PinNumberOfSymbol(kernel, layComp.symbol, node.layPin);
             }
             layout.AddMark((node.flags & NodeLayoutConnected) != 0, markShown);
         }
@@ -171,11 +180,10 @@ NetMode NetsSectionMode(const ReportContext& context) {
     return layout ? NetModeLayout : NetModeNone;
 }
 
-QString NetReport(const ReportContext& context, const QString& circuitName) {
+void AppendNetReport(QString& text, const ReportContext& context, const QString& circuitName) {
     Kernel& kernel = context.kernel;
     const CurrentCircuitGuard guard(kernel);
 
-    QString text;
     if (context.Shown(kFieldCircuitHeading)) {
         text += QLatin1String("Circuit: ") + circuitName + QLatin1String(kCrLf) + QLatin1String(kCrLf);
     }
@@ -188,26 +196,45 @@ QString NetReport(const ReportContext& context, const QString& circuitName) {
     kernel.DB_SetCurHier(std::max(circuit, 0));
     const NetMode mode = NetsSectionMode(context);
     if (mode != NetModeNone) {
-        text += NetsSection(context, mode);
+        AppendNetsSection(text, context, mode);
     }
+}
+
+QString NetReport(const ReportContext& context, const QString& circuitName) {
+    QString text;
+    AppendNetReport(text, context, circuitName);
     return text;
 }
 
-QString NetsSection(const ReportContext& context, int mode) {
+void AppendNetsSection(QString& out, const ReportContext& context, int mode) {
     Kernel& kernel = context.kernel;
-    QString collected;
+    // The section can run to tens of megabytes, so it is written in place: the heading first,
+    // taken back when the circuit turns out to have no nets.
+    const qsizetype start = out.size();
+    out += QLatin1String(kCrLf);
+    out += QLatin1String("**NETS**");
+    out += QLatin1String(kCrLf);
+    const qsizetype firstNet = out.size();
     // Each net goes by the id the walk gives, not by a fresh look-up of its name: two nets of
     // one name would otherwise both print the first one's pins.
     WalkMapWhile(kernel, kernel.DB_NetMap(), [&](int32_t netId) {
-        collected += QLatin1String(kCrLf);
-        collected += NetLinesOf(context, netId, ObjectName(kernel, netId), mode);
-        collected += QLatin1String(kCrLf);
+        out += QLatin1String(kCrLf);
+        out += NetLinesOf(context, netId, ObjectName(kernel, netId), mode);
+        out += QLatin1String(kCrLf);
         return true;
     });
-    if (collected.isEmpty()) {
-        return QLatin1String(kCrLf) + QLatin1String("!!NETS: None!!") + QLatin1String(kCrLf);
+    if (out.size() == firstNet) {
+        out.truncate(start);
+        out += QLatin1String(kCrLf);
+        out += QLatin1String("!!NETS: None!!");
+        out += QLatin1String(kCrLf);
     }
-    return QLatin1String(kCrLf) + QLatin1String("**NETS**") + QLatin1String(kCrLf) + collected;
+}
+
+QString NetsSection(const ReportContext& context, int mode) {
+    QString out;
+    AppendNetsSection(out, context, mode);
+    return out;
 }
 
 QString NetLines(const ReportContext& context, const QString& netName, int mode) {
@@ -243,12 +270,9 @@ QString NetFormatHeader(bool formatOn, const QString& selectedKind) {
 
 QString LayoutPinNumber(Kernel& kernel, int32_t layoutComponentId, int32_t pinIndex) {
     LayCompRecord component;
-    EntryRecord entry;
-    if (kernel.L_ReadComponent(layoutComponentId, &component) > 0 &&
-        kernel.S_ReadEntry(component.symbol, pinIndex, &entry) > 0 && entry.name && *entry.name) {
-        return FromAnsi(entry.name);
-    }
-    return QString::number(pinIndex);
+    return kernel.L_ReadComponent(layoutComponentId, &component) > 0
+               ? PinNumberOfSymbol(kernel, component.symbol, pinIndex)
+               : QString::number(pinIndex);
 }
 
 } // namespace vxw

@@ -43,9 +43,13 @@ NetMode NetsSectionMode(const ReportContext& context);
 // The body of the nets list of one circuit. The kernel's current circuit and page are the same
 // afterwards as before.
 QString NetReport(const ReportContext& context, const QString& circuitName);
+// NetReport written onto the end of `text`.
+void AppendNetReport(QString& text, const ReportContext& context, const QString& circuitName);
 
 // Every net of the current circuit, in kernel order ("!!NETS: None!!" when it has none).
 QString NetsSection(const ReportContext& context, int mode);
+// NetsSection written onto the end of `out`.
+void AppendNetsSection(QString& out, const ReportContext& context, int mode);
 
 // One net of the current circuit by name; empty text when there is no such net.
 QString NetLines(const ReportContext& context, const QString& netName, int mode);

@@ -93,10 +93,10 @@ SimulationSummaryTexts SimulationSummary(const ReportContext& context) {
             seen.insert(name);
             ++symbols;
             const TokenList tokens(FromAnsi(record.attributes), kAttributeSeparator);
-            if (IsBlankOr(tokens.Token(kTokenMixedFunction), QLatin1String("SPL0"))) {
+            if (IsBlankOr(tokens.Token(kTokenMixedFunction), QLatin1String("None"))) {
                 mixed.Add(name, listMixed);
             }
-            if (IsBlankOr(tokens.Token(kTokenElementCode), QLatin1String("None"))) {
+            if (IsBlankOr(tokens.Token(kTokenElementCode), QLatin1String("SPL0"))) {
                 spice.Add(name, listSpice);
             }
         }

@@ -117,3 +117,56 @@ TEST(Listgen, TreeWithoutAFieldProfileFailsWithTheProfileError) {
 }
 
 } // namespace
+
+namespace {
+
+ToolRun ListDemo(const QStringList& listArguments, const QString& home) {
+    return Listgen(QStringList{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
+                               LG_SOURCE_DIR "/samples/demo.vxd", "list"} +
+                       listArguments,
+                   home);
+}
+
+TEST(Listgen, ListOfAnUnknownNodeFailsWithNothingOnStandardOutput) {
+    QTemporaryDir dir;
+    const ToolRun unknown = ListDemo({"VX4_9"}, dir.path());
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_NE(unknown.err.find("VX4_9"), std::string::npos) << unknown.err;
+
+    // Keys are matched exactly, as the explorer's node table does.
+    EXPECT_EQ(ListDemo({"vx4_1"}, dir.path()).status, 1);
+
+    EXPECT_EQ(ListDemo({}, dir.path()).status, 2);
+    EXPECT_EQ(ListDemo({"VX4_1", "VX4_2"}, dir.path()).status, 2);
+    EXPECT_EQ(ListDemo({"VX4_1", "--sellect-all"}, dir.path()).status, 2);
+}
+
+TEST(Listgen, NodesWithoutAListPrintNothing) {
+    QTemporaryDir dir;
+    for (const char* key : {"VX1", "VX2"}) {
+        const ToolRun run = ListDemo({key}, dir.path());
+        EXPECT_EQ(run.status, 0) << key;
+        EXPECT_TRUE(run.out.empty()) << key;
+        EXPECT_NE(run.err.find("has no list"), std::string::npos) << run.err;
+    }
+    // A library class node without a file chosen: the heading of its list alone.
+    const ToolRun parts = ListDemo({"PART"}, dir.path());
+    EXPECT_EQ(parts.status, 0);
+    EXPECT_EQ(parts.out, "LIST OF PART FILE :\r\n\r\n\r\n");
+}
+
+TEST(Listgen, ListingDoesNotRewriteTheDesignFile) {
+    QTemporaryDir dir;
+    // A design without a project label: the list creates one in the open database only.
+    const QString design = Write(dir, "nolabel.vxd", R"({"format": "vxw-design", "version": 1, "name": "NL",
+        "circuits": [{"name": "MAIN", "pages": ["P1"]}]})");
+    const QByteArray before = ReadFile(design);
+    const ToolRun run =
+        Listgen({"--suite-dir", LG_BINARY_DIR "/suite", "--design", design, "list", "VX3"}, dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("PROJECT DESIGNER: \r\n"), std::string::npos) << run.out;
+    EXPECT_EQ(ReadFile(design), before);
+}
+
+} // namespace

@@ -95,9 +95,9 @@ TEST_F(LayoutReportTest, FullReportWithEveryFieldAndCircuitRestored) {
     ASSERT_GT(kernel_->DB_SetCurPage(page), 0);
     const FieldTable fields = TableShowing(kAllFields);
     int netsMode = 0;
-    const QString text = LayoutReport(Context(fields), QStringLiteral("BOARD"), [&](int mode) {
+    const QString text = LayoutReport(Context(fields), QStringLiteral("BOARD"), [&](QString& out, int mode) {
         netsMode = mode;
-        return QStringLiteral("<nets>");
+        out += QStringLiteral("<nets>");
     });
     EXPECT_EQ(text, QStringLiteral("Circuit: BOARD\r\n\r\n"
                                    "Total Layout Components : 3   (Part(*) : 2  Special Part: 1)\r\n\r\n"

@@ -32,7 +32,7 @@ protected:
         kernel_ = DesignBuilder("DEMO")
                       .Symbol("R", SymbolSchematic, "Resistor\x80R\x80RES\x80R\x80RMOD\x80")
                       .Symbol("LOGO", SymbolSchematic, "")
-                      .Symbol("X", SymbolSchematic, "d\x80t\x80 spl0 \x80None")
+                      .Symbol("X", SymbolSchematic, "d\x80t\x80 none \x80SPL0")
                       .Symbol("Y", SymbolSchematic,
                               "d\x80t\x80"
                               "AND2\x80  ")

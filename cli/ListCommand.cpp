@@ -1,0 +1,98 @@
+// `listgen list NODEKEY [--select-all] [--format]`: the list the preview would show for that
+// explorer node, exactly as the list driver returns it.
+
+#include "cli/BatchCommand.h"
+#include "explorer/NodeActions.h"
+#include "kernel/KernelAccess.h"
+#include "listgen/ListGenerator.h"
+#include "shell/ComponentState.h"
+#include "suite/SuiteServices.h"
+
+namespace vxw {
+
+namespace {
+
+struct ListArguments {
+    QString nodeKey;
+    bool selectAll = false;
+    bool format = false;
+};
+
+// Answers the usage error, or empty text.
+QString ParseListArguments(const QStringList& arguments, ListArguments& parsed) {
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--select-all")) {
+            parsed.selectAll = true;
+        } else if (argument == QLatin1String("--format")) {
+            parsed.format = true;
+        } else if (argument.startsWith(QLatin1String("--"))) {
+            return QStringLiteral("list: unknown option ") + argument;
+        } else if (!parsed.nodeKey.isNull()) {
+            return QStringLiteral("list takes one node key");
+        } else {
+            parsed.nodeKey = argument;
+        }
+    }
+    if (parsed.nodeKey.isEmpty()) {
+        return QStringLiteral("list needs a node key (see 'listgen tree')");
+    }
+    return QString();
+}
+
+} // namespace
+
+int RunListCommand(BatchContext& context) {
+    ListArguments parsed;
+    if (const QString usage = ParseListArguments(context.arguments.arguments, parsed); !usage.isEmpty()) {
+        context.err << "listgen: " << usage << "\n";
+        return BatchUsage;
+    }
+    Kernel& kernel = TheKernel();
+    const SuiteServices& suite = Suite();
+    ComponentState state;
+    if (!state.Start(kernel, suite, context.ui)) {
+        return BatchFailed;
+    }
+    const ExplorerModel& model = state.Model();
+    const int index = model.IndexOf(parsed.nodeKey);
+    if (index < 1) {
+        context.err << "listgen: the design has no explorer node with the key " << parsed.nodeKey
+                    << " (see 'listgen tree')\n";
+        return BatchFailed;
+    }
+
+    // The node is clicked first, which gives the list its title, then its list action runs.
+    NodeClickContext click;
+    click.ProjectName = state.Levels().ProjectName;
+    click.CircuitSelectAll = parsed.selectAll;
+    click.PageSelectAll = parsed.selectAll;
+    const NodeClickPlan plan = PlanNodeClick(model, index, click, suite);
+    const ListAction action = PlanListAction(model, index);
+
+    ListOptions options;
+    options.CircuitSelectAll = parsed.selectAll;
+    options.PageSelectAll = parsed.selectAll;
+    options.Format = parsed.format;
+    options.Title = plan.Title;
+    options.SelectedKind = plan.Kind;
+    ListGenerator generator(kernel, state.Levels(), suite, context.ui);
+
+    QString text;
+    switch (action.Type) {
+    case ListActionType::GenerateList:
+        text = generator.GenerateList(action.CircuitKey, action.PageKey, action.ListMode, options);
+        break;
+    case ListActionType::LibraryFiles:
+        // Without a file chosen in the file list, the library node's list is its heading.
+        text = generator.GenerateList(QString(), QString(), ListPartFiles + action.LibraryKind - 1, options);
+        break;
+    case ListActionType::HierarchyText:
+    case ListActionType::None:
+        context.err << "listgen: the node " << parsed.nodeKey << " has no list\n";
+        return BatchOk;
+    }
+    context.out << text;
+    return BatchOk;
+}
+
+} // namespace vxw

@@ -1,0 +1,167 @@
+// Every design list of the demo, made by the listgen executable, compared whole against its
+// golden file: each blank, tab, colon and CR LF counts. Fields are hidden the way a user hides
+// them, through the "PROPERTY" value of the suite settings.
+//
+// LG_UPDATE_GOLDEN=1 rewrites the files from the current output; a rewritten file must be read
+// line by line against the list's rules before it is committed.
+
+#include "listgen/FieldProfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tests/ToolRun.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+constexpr char kEpoch[] = "1709640000"; // 5 Mar 2024, 12:00 UTC
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// The saved flags that show what the profile file shows, except the fields in `hidden`.
+QString FlagsHiding(const std::set<int16_t>& hidden) {
+    const vxw::FieldProfileParse parsed =
+        vxw::ParseFieldProfile(ReadFile(LG_BINARY_DIR "/suite/language/PROPERTY.MEN"), QString());
+    EXPECT_TRUE(parsed.Ok());
+    vxw::FieldProfile profile = parsed.profile;
+    std::vector<const vxw::FieldGroups*> sections;
+    for (vxw::FieldProfileSection& section : profile.sections) {
+        for (vxw::FieldGroup& group : section.groups) {
+            for (vxw::FieldEntry& field : group.fields) {
+                if (hidden.count(field.fieldId) > 0) {
+                    field.shown = 0;
+                }
+            }
+        }
+        sections.push_back(&section.groups);
+    }
+    return vxw::FieldFlagsString(sections);
+}
+
+// A suite folder like the sample one whose settings hide `hidden`.
+bool MakeSuite(const QString& folder, const std::set<int16_t>& hidden) {
+    const QDir sample(LG_BINARY_DIR "/suite");
+    QDir().mkpath(folder + "/language");
+    QDir().mkpath(folder + "/JOB");
+    const QDir language(sample.filePath("language"));
+    for (const QString& name : language.entryList(QDir::Files)) {
+        if (!QFile::copy(language.filePath(name), folder + "/language/" + name)) {
+            return false;
+        }
+    }
+    const QByteArray ini = "[Vexil2K]\nJobDir=" + folder.toUtf8() +
+                           "/JOB/\nLibDir=" + sample.filePath("LIB").toUtf8() +
+                           "/\nSysDir=" + sample.filePath("SYS").toUtf8() +
+                           "/\n\n[LIST GENERATOR]\nPROPERTY=" + FlagsHiding(hidden).toUtf8() + "\n";
+    return WriteFile(folder + "/suite.ini", ini);
+}
+
+struct ListCase {
+    const char* golden; // file under tests/cli/golden/lists
+    QStringList arguments;
+    std::set<int16_t> hidden;
+};
+
+// A printable name for the test log.
+std::string CaseName(const ListCase& c) {
+    return c.golden + std::string(" <- list ") + c.arguments.join(' ').toStdString();
+}
+
+void CheckList(const ListCase& c) {
+    QTemporaryDir home;
+    const QString suite = home.filePath("suite");
+    ASSERT_TRUE(MakeSuite(suite, c.hidden));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("VEXILXP_SETTINGS", home.filePath("user.ini"));
+    env.insert("SOURCE_DATE_EPOCH", kEpoch);
+    const QStringList arguments =
+        QStringList{"--suite-dir", suite, "--design", LG_SOURCE_DIR "/samples/demo.vxd", "list"} +
+        c.arguments;
+    const vxw::ToolRun run = vxw::RunTool("listgen", arguments, env);
+    EXPECT_EQ(run.status, 0) << CaseName(c) << "\n" << run.err;
+
+    const QString path = QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/lists/") + c.golden;
+    if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
+        ASSERT_TRUE(WriteFile(path, QByteArray::fromStdString(run.out)));
+    }
+    const QByteArray golden = ReadFile(path);
+    ASSERT_FALSE(golden.isEmpty()) << "missing golden file " << c.golden;
+    EXPECT_EQ(run.out, golden.toStdString()) << CaseName(c);
+}
+
+TEST(ListGolden, ProjectCircuitsAndDiagrams) {
+    const ListCase cases[] = {
+        {"project.txt", {"VX3"}, {}},
+        {"project-format.txt", {"VX3", "--format"}, {}},
+        {"circuit-1.txt", {"VX4_1"}, {}},
+        {"circuit-1-format.txt", {"VX4_1", "--format"}, {}},
+        {"circuit-2.txt", {"VX4_2"}, {}},
+        {"circuit-3.txt", {"VX4_3"}, {}},
+        {"circuit-4.txt", {"VX4_4"}, {}},
+        // "Select All" makes any circuit node list every circuit.
+        {"circuits-all.txt", {"VX4_1", "--select-all"}, {}},
+        {"circuits-all.txt", {"VX4_3", "--select-all"}, {}},
+        {"diagram-1.txt", {"VX5_1"}, {}},
+        {"diagram-1-format.txt", {"VX5_1", "--format"}, {}},
+        {"diagram-2.txt", {"VX5_2"}, {}},
+        {"diagram-3.txt", {"VX5_3"}, {}},
+        {"diagram-4.txt", {"VX5_4"}, {}},
+    };
+    for (const ListCase& c : cases) {
+        CheckList(c);
+    }
+}
+
+TEST(ListGolden, PagesOneByOneAndAll) {
+    const ListCase cases[] = {
+        {"page-1-1.txt", {"VX6_1_1"}, {}},
+        // The nets legend is never put on a page list.
+        {"page-1-1.txt", {"VX6_1_1", "--format"}, {}},
+        {"page-1-2.txt", {"VX6_1_2"}, {}},
+        {"page-1-3.txt", {"VX6_1_3"}, {}},
+        {"page-1-4.txt", {"VX6_1_4"}, {}},
+        {"page-2-1.txt", {"VX6_2_1"}, {}},
+        {"page-3-1.txt", {"VX6_3_1"}, {}},
+        {"page-4-1.txt", {"VX6_4_1"}, {}},
+        {"pages-all-1.txt", {"VX6_1_3", "--select-all"}, {}},
+        {"pages-all-2.txt", {"VX6_2_1", "--select-all"}, {}},
+        {"pages-all-3.txt", {"VX6_3_1", "--select-all"}, {}},
+        {"pages-all-4.txt", {"VX6_4_1", "--select-all"}, {}},
+    };
+    for (const ListCase& c : cases) {
+        CheckList(c);
+    }
+}
+
+TEST(ListGolden, HiddenFields) {
+    const ListCase cases[] = {
+        // The unpacked count closes the totals: without it they run on into the table.
+        {"page-1-2-hide48.txt", {"VX6_1_2"}, {48}},
+        {"page-1-2-hide31-48.txt", {"VX6_1_2"}, {31, 48}},
+        {"pages-all-1-hide31-48.txt", {"VX6_1_1", "--select-all"}, {31, 48}},
+        {"circuit-1-hide35.txt", {"VX4_1"}, {35}},
+        {"circuit-1-hide65.txt", {"VX4_1"}, {65}},
+        {"project-hide25-11-4.txt", {"VX3"}, {25, 11, 4}},
+        {"circuits-all-hide5-34-7.txt", {"VX4_2", "--select-all"}, {5, 34, 7}},
+        {"diagram-1-hide40.txt", {"VX5_1"}, {40}},
+    };
+    for (const ListCase& c : cases) {
+        CheckList(c);
+    }
+}
+
+} // namespace
