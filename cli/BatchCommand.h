@@ -36,5 +36,6 @@ const std::vector<BatchCommand>& BatchCommands();
 int RunInfoCommand(BatchContext& context);
 int RunTreeCommand(BatchContext& context);
 int RunListCommand(BatchContext& context);
+int RunHierarchyCommand(BatchContext& context);
 
 } // namespace vxw

@@ -8,9 +8,14 @@ const std::vector<BatchCommand>& BatchCommands() {
          true, RunInfoCommand},
         {"tree", "tree                      the explorer's nodes: index, key, kind letter, text", true,
          RunTreeCommand},
-        {"list", "list NODEKEY [--select-all] [--format]\n"
-                 "                            the list of an explorer node, as the preview shows it", true,
-         RunListCommand},
+        {"list",
+         "list NODEKEY [--select-all] [--format] [--unit inch|mm]\n"
+         "                            the list of an explorer node, as the preview shows it",
+         true, RunListCommand},
+        {"hierarchy",
+         "hierarchy CIRCUIT         the hierarchy view of a circuit: type, text, picture and colour of each "
+         "node",
+         true, RunHierarchyCommand},
     };
     return commands;
 }

@@ -1,11 +1,19 @@
-// `listgen list NODEKEY [--select-all] [--format]`: the list the preview would show for that
-// explorer node, exactly as the list driver returns it.
+// `listgen list NODEKEY [--select-all] [--format] [--unit inch|mm]`: the list the preview would
+// show for that explorer node, exactly as the list driver returns it. The component always starts
+// with the inch as its unit; --unit lets the lengths be checked with the millimetre first.
 
 #include "cli/BatchCommand.h"
+#include "explorer/HierarchyText.h"
+#include "explorer/HierarchyView.h"
 #include "explorer/NodeActions.h"
 #include "kernel/KernelAccess.h"
+#include "listgen/CurrentList.h"
 #include "listgen/ListGenerator.h"
 #include "shell/ComponentState.h"
+#include "shell/SharedStrings.h"
+#include "shell/SuitePaths.h"
+#include "shell/Units.h"
+#include "suite/DateTexts.h"
 #include "suite/SuiteServices.h"
 
 namespace vxw {
@@ -16,12 +24,23 @@ struct ListArguments {
     QString nodeKey;
     bool selectAll = false;
     bool format = false;
+    int unit = kUnitInch;
 };
 
 // Answers the usage error, or empty text.
 QString ParseListArguments(const QStringList& arguments, ListArguments& parsed) {
-    for (const QString& argument : arguments) {
-        if (argument == QLatin1String("--select-all")) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--unit")) {
+            const QString unit = i + 1 < arguments.size() ? arguments[++i] : QString();
+            if (unit == QLatin1String("mm")) {
+                parsed.unit = kUnitMillimetre;
+            } else if (unit == QLatin1String("inch")) {
+                parsed.unit = kUnitInch;
+            } else {
+                return QStringLiteral("list: --unit takes inch or mm");
+            }
+        } else if (argument == QLatin1String("--select-all")) {
             parsed.selectAll = true;
         } else if (argument == QLatin1String("--format")) {
             parsed.format = true;
@@ -47,6 +66,7 @@ int RunListCommand(BatchContext& context) {
         context.err << "listgen: " << usage << "\n";
         return BatchUsage;
     }
+    SetCurrentUnit(parsed.unit);
     Kernel& kernel = TheKernel();
     const SuiteServices& suite = Suite();
     ComponentState state;
@@ -86,7 +106,18 @@ int RunListCommand(BatchContext& context) {
         // Without a file chosen in the file list, the library node's list is its heading.
         text = generator.GenerateList(QString(), QString(), ListPartFiles + action.LibraryKind - 1, options);
         break;
-    case ListActionType::HierarchyText:
+    case ListActionType::HierarchyText: {
+        // The Hierarchy node's click fills the view (list kind 11); its list writes the view out.
+        HierarchyView view;
+        generator.SetViews(
+            {{}, [&](const QString& circuitName) { view = ShowHierarchyFor(kernel, suite, circuitName); }});
+        generator.GenerateList(action.CircuitKey, QString(), ListHierarchy, options);
+        SuitePaths paths;
+        ReadSuitePaths(paths, suite, ProductName(kernel));
+        text = HierarchyText(view, state.Levels().ProjectName, ShortDate(), action.CircuitText, parsed.format,
+                             ScratchListPath(paths.JobDir));
+        break;
+    }
     case ListActionType::None:
         context.err << "listgen: the node " << parsed.nodeKey << " has no list\n";
         return BatchOk;

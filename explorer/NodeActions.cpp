@@ -88,6 +88,11 @@ QString PopupBandForKind(const QString& kind) {
     return {};
 }
 
+QString ProjectHeader(const QString& projectName, const QString& date) {
+    const QLatin1String crlf("\r\n");
+    return QLatin1String("PROJECT: ") + projectName + crlf + date + crlf + crlf;
+}
+
 NodeClickPlan PlanNodeClick(const ExplorerModel& model, int index, const NodeClickContext& context,
                             const SuiteServices& suite) {
     NodeClickPlan plan;
@@ -109,8 +114,7 @@ NodeClickPlan PlanNodeClick(const ExplorerModel& model, int index, const NodeCli
     const QString crlf = QStringLiteral("\r\n");
     const QString date = ShortDate();
     const QString header =
-        kind == kKindProject ? date + crlf + crlf
-                             : QStringLiteral("PROJECT: ") + context.ProjectName + crlf + date + crlf + crlf;
+        kind == kKindProject ? date + crlf + crlf : ProjectHeader(context.ProjectName, date);
     const ExplorerNode* parent = model.Parent(index);
 
     if (IsOneOf(kind, {kKindSystem, kKindLibrary, kKindProject})) {

@@ -51,6 +51,10 @@ struct NodeClickPlan {
     int LibraryKind = 0;
 };
 
+// The header of every list title but the project's: "PROJECT: " + name, CR LF, the date, and
+// two CR LF.
+QString ProjectHeader(const QString& projectName, const QString& date);
+
 // NodeClick for the node at `index` (from 1). An index without a node, or a node whose key has
 // no kind, gives the plan of a kind "": every command off, panels 2..4 emptied, title "List of ".
 // The date in the heading is the current short date (SOURCE_DATE_EPOCH honoured).

@@ -839,7 +839,7 @@ std::string DesignLoader::Label() {
     static constexpr std::array<const char*, 5> Keys{"number", "field4", "designer", "revision", "field137"};
     static constexpr std::array<int, 5> Sizes{4, ProjectLabelField4Size, ProjectLabelDesignerSize,
                                               ProjectLabelRevisionSize, ProjectLabelField137Size};
-    ProjectLabel label;
+    LabelFields label;
     Members(Keys, 0, [&](size_t k) {
         if (k == 0) {
             label.number = Int();

@@ -74,7 +74,7 @@ std::optional<int32_t> SymbolKindFromName(std::string_view name) {
     return KindOf(SymbolKindNames, name);
 }
 
-std::string EncodeProjectLabel(const ProjectLabel& label) {
+std::string EncodeProjectLabel(const LabelFields& label) {
     std::string record(ProjectLabelSize, ' ');
     const auto number = static_cast<uint32_t>(label.number);
     for (int i = 0; i < 4; ++i) {
@@ -87,11 +87,11 @@ std::string EncodeProjectLabel(const ProjectLabel& label) {
     return record;
 }
 
-std::optional<ProjectLabel> DecodeProjectLabel(const std::string& bytes) {
+std::optional<LabelFields> DecodeProjectLabel(const std::string& bytes) {
     if (bytes.size() != static_cast<size_t>(ProjectLabelSize)) {
         return std::nullopt;
     }
-    ProjectLabel label;
+    LabelFields label;
     uint32_t number = 0;
     for (int i = 0; i < 4; ++i) {
         number |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);

@@ -21,7 +21,7 @@ const char* SymbolKindName(int32_t kind);
 std::optional<int32_t> SymbolKindFromName(std::string_view name);
 
 // The project label record: a 32-bit little-endian number and four blank-padded texts.
-struct ProjectLabel {
+struct LabelFields {
     int32_t number = 0;   // offset 0
     std::string field4;   // offset 4, 8 characters
     std::string designer; // offset 12, 25 characters
@@ -36,10 +36,10 @@ constexpr int ProjectLabelRevisionSize = 100;
 constexpr int ProjectLabelField137Size = 25;
 
 // Texts longer than their field are cut; the two reserved bytes at the end are blanks.
-std::string EncodeProjectLabel(const ProjectLabel& label);
+std::string EncodeProjectLabel(const LabelFields& label);
 // Answers the fields only when encoding them again gives exactly these bytes (trailing
 // blanks of each text dropped), so that a stream that does not fit the record stays raw.
-std::optional<ProjectLabel> DecodeProjectLabel(const std::string& bytes);
+std::optional<LabelFields> DecodeProjectLabel(const std::string& bytes);
 
 // The hierarchy stack: one 15-byte blank-padded record per hierarchy name.
 constexpr int HierarchyRecordSize = 15;

@@ -164,4 +164,61 @@ TEST(ListGolden, HiddenFields) {
     }
 }
 
+TEST(ListGolden, LayoutLists) {
+    const ListCase cases[] = {
+        {"layout-1.txt", {"VX7_1"}, {}},
+        {"layout-2.txt", {"VX7_2"}, {}},
+        {"layout-3.txt", {"VX7_3"}, {}},
+        {"layout-4.txt", {"VX7_4"}, {}},
+        // The current unit's length comes first in each size line.
+        {"layout-1-mm.txt", {"VX7_1", "--unit", "mm"}, {}},
+        {"layout-1-format.txt", {"VX7_1", "--format"}, {}},
+        {"layout-1-hide35.txt", {"VX7_1"}, {35}},
+        {"layout-1-hide2-53-3-9.txt", {"VX7_1"}, {2, 53, 3, 9}},
+        // The layout list's nets are always the layout side alone (mode 2).
+        {"layout-1-hide28-37-27.txt", {"VX7_1"}, {28, 37, 27}},
+    };
+    for (const ListCase& c : cases) {
+        CheckList(c);
+    }
+}
+
+TEST(ListGolden, NetLists) {
+    const ListCase cases[] = {
+        {"nets-1.txt", {"VX7_1NET"}, {}},
+        {"nets-2.txt", {"VX7_2NET"}, {}},
+        {"nets-3.txt", {"VX7_3NET"}, {}},
+        {"nets-4.txt", {"VX7_4NET"}, {}},
+        {"nets-1-format.txt", {"VX7_1NET", "--format"}, {}},
+        // Fields 40 and 21 choose the mode: both (3), schematic (1), layout (2), none.
+        {"nets-1-mode1.txt", {"VX7_1NET"}, {21}},
+        {"nets-1-mode2.txt", {"VX7_1NET"}, {40}},
+        {"nets-1-none.txt", {"VX7_1NET"}, {40, 21}},
+        {"nets-1-hide28.txt", {"VX7_1NET"}, {28}},
+        {"nets-1-hide37.txt", {"VX7_1NET"}, {37}},
+        {"nets-1-hide57.txt", {"VX7_1NET"}, {57}},
+        {"nets-1-hide27.txt", {"VX7_1NET"}, {27}},
+        {"nets-1-mode1-hide27.txt", {"VX7_1NET"}, {21, 27}},
+        {"nets-1-mode2-hide27.txt", {"VX7_1NET"}, {40, 27}},
+        {"nets-1-hide44.txt", {"VX7_1NET"}, {44}},
+        {"nets-2-mode2-hide28-37.txt", {"VX7_2NET"}, {40, 28, 37}},
+    };
+    for (const ListCase& c : cases) {
+        CheckList(c);
+    }
+}
+
+TEST(ListGolden, HierarchyLists) {
+    const ListCase cases[] = {
+        {"hierarchy-1.txt", {"VX7_1HIERARCHY"}, {}},
+        {"hierarchy-2.txt", {"VX7_2HIERARCHY"}, {}},
+        {"hierarchy-3.txt", {"VX7_3HIERARCHY"}, {}},
+        {"hierarchy-4.txt", {"VX7_4HIERARCHY"}, {}},
+        {"hierarchy-1-format.txt", {"VX7_1HIERARCHY", "--format"}, {}},
+    };
+    for (const ListCase& c : cases) {
+        CheckList(c);
+    }
+}
+
 } // namespace

@@ -170,3 +170,30 @@ TEST(Listgen, ListingDoesNotRewriteTheDesignFile) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Listgen, HierarchyOutlineOfACircuitOrAClearFailure) {
+    QTemporaryDir dir;
+    const QStringList design{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
+                             LG_SOURCE_DIR "/samples/demo.vxd"};
+    const ToolRun run = Listgen(design + QStringList{"hierarchy", "SUB2"}, dir.path());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "CURHIER SUB2 ( Current Hierarchy Stack ) [ST_CURCIR #FF0000]\r\n"
+                       "  SCOMP X4 [ST_COMP]\r\n"
+                       "    SUBHIER SUB1 [ST_SUB #0000FF]\r\n"
+                       "      SCOMP X3 [ST_COMP]\r\n"
+                       "        SUBHIER SUB2  ( Recursive Hierarchy! ) [ST_SUB #0000FF]\r\n"
+                       "HIER MAIN ( Other Hierarchy ) [ST_CIR]\r\n"
+                       "  SCOMP X1 [ST_COMP]\r\n"
+                       "    SUBHIER SUB1 [ST_SUB #0000FF]\r\n"
+                       "HIER AUX ( Other Hierarchy ) [ST_CIR]\r\n");
+
+    const ToolRun unknown = Listgen(design + QStringList{"hierarchy", "NOSUCH"}, dir.path());
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.out.empty());
+    EXPECT_NE(unknown.err.find("NOSUCH"), std::string::npos) << unknown.err;
+    EXPECT_EQ(Listgen(design + QStringList{"hierarchy"}, dir.path()).status, 2);
+}
+
+} // namespace

@@ -196,5 +196,43 @@ TEST(BoardCountersTest, DrilledPadsAreHolesAndBottomItemsAreMirrored) {
     EXPECT_EQ(BuriedVias(*kernel), QStringLiteral("0"));
 }
 
+TEST(BoardCountersTest, SurfaceOnlyBoardHasNoDrilledPadsAndOnlyViaHoles) {
+    auto kernel = DesignBuilder("P")
+                      .Symbol("SO2", SymbolPackage)
+                      .SymbolPadStack("SMD")
+                      .PadStackItem(Counted(DesignBuilder::Rectangle(0, 0, 10, 10, 0, 0)))
+                      .Entry("1", "SMD")
+                      .Entry("2", "SMD")
+                      .Circuit("MAIN")
+                      .LayComp("U1", "SO2")
+                      .LayComp("U2", "SO2")
+                      .Via(0, 0)
+                      .Via(5, 5)
+                      .Build();
+    BoardCounters counters;
+    PadCounts(*kernel, counters);
+    // Every pad counts as an SMD pad; none is drilled, so the holes are the vias alone.
+    EXPECT_EQ(counters.smdPads, 4);
+    EXPECT_EQ(counters.pmdPads, 0);
+    const FieldTable fields = TableShowing({17, 32, 53});
+    RecordingInterface ui;
+    const QString text = BoardStatistics(ReportContext{*kernel, fields, ui});
+    EXPECT_TRUE(text.contains("No. of PMD Pads: 0\r\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Total Holes: 2\r\n")) << text.toStdString();
+}
+
+TEST(BoardCountersTest, BuriedViaKindsAreDistinctSortedAndNumbered) {
+    auto kernel = DesignBuilder("P")
+                      .Circuit("MAIN")
+                      .Via(0, 0, 0x0F) // four layers
+                      .Via(0, 0, 0x06) // two
+                      .Via(0, 0, ViaSpanThrough)
+                      .Via(0, 0, 0x0F) // same kind again
+                      .Via(0, 0, 0x03) // two
+                      .Build();
+    EXPECT_EQ(BuriedVias(*kernel), QStringLiteral("3\r\n\r\n Via 1. 2 layers\r\n Via 2. 2 layers"
+                                                  "\r\n Via 3. 4 layers\r\n"));
+}
+
 } // namespace
 } // namespace vxw
