@@ -37,5 +37,8 @@ int RunInfoCommand(BatchContext& context);
 int RunTreeCommand(BatchContext& context);
 int RunListCommand(BatchContext& context);
 int RunHierarchyCommand(BatchContext& context);
+int RunLibraryCommand(BatchContext& context);
+int RunSearchCommand(BatchContext& context);
+int RunFilesCommand(BatchContext& context);
 
 } // namespace vxw

@@ -16,6 +16,17 @@ const std::vector<BatchCommand>& BatchCommands() {
          "hierarchy CIRCUIT         the hierarchy view of a circuit: type, text, picture and colour of each "
          "node",
          true, RunHierarchyCommand},
+        {"library",
+         "library KIND FILE|--project [PATTERN] [--unit inch|mm]\n"
+         "                            the details report of a library file's matching items, as the preview "
+         "shows it",
+         true, RunLibraryCommand},
+        {"search",
+         "search KIND PATTERN [--scope all|checked|unchecked] [--checked NAME,...]\n"
+         "                            the library search report",
+         true, RunSearchCommand},
+        {"files", "files KIND                the library file list of a kind, one entry a line", true,
+         RunFilesCommand},
     };
     return commands;
 }

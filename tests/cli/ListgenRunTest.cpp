@@ -197,3 +197,32 @@ TEST(Listgen, HierarchyOutlineOfACircuitOrAClearFailure) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(Listgen, LibraryCommandsReadTheSampleLibraries) {
+    QTemporaryDir dir;
+    const QStringList demo{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
+                           LG_SOURCE_DIR "/samples/demo.vxd"};
+    const ToolRun files = Listgen(demo + QStringList{"files", "symbol"}, dir.path());
+    EXPECT_EQ(files.status, 0) << files.err;
+    EXPECT_EQ(files.out, "[PROJECT LIBRARY]\nanalog.SYMBOL\nlogic.SYMBOL\nmisc.SYMBOL\n");
+
+    const ToolRun report = Listgen(demo + QStringList{"library", "part", "ic.PART", "74hc00"}, dir.path());
+    EXPECT_EQ(report.status, 0) << report.err;
+    // The pattern ignores case; the report ends with the count block of the one matching part.
+    EXPECT_NE(report.out.find("PART: 74HC00\r\n"), std::string::npos) << report.out;
+    EXPECT_EQ(report.out.find("PART: 74HC86"), std::string::npos) << report.out;
+    EXPECT_NE(report.out.find("Total Count: 1\r\n"), std::string::npos) << report.out;
+
+    const ToolRun missing = Listgen(demo + QStringList{"library", "part", "nosuch.PART"}, dir.path());
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.out.empty());
+
+    const ToolRun notFound = Listgen(demo + QStringList{"search", "part", "zz*"}, dir.path());
+    EXPECT_EQ(notFound.status, 0);
+    EXPECT_TRUE(notFound.out.empty());
+    EXPECT_NE(notFound.err.find("Search Not Found"), std::string::npos) << notFound.err;
+}
+
+} // namespace

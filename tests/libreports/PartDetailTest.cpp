@@ -1,0 +1,129 @@
+#include "libreports/PartDetail.h"
+
+#include "DetailTestSupport.h"
+#include "kernel/DesignBuilder.h"
+#include "listgen/FieldProfile.h"
+#include "shell/RecordingInterface.h"
+#include "tests/listgen/FieldTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace vxw {
+namespace {
+
+// Ten part tokens after the package and a blank: 1 description, 2 index code, 3 simulation
+// reference, 4 manufacturer, 5 type, 6 technology, 7 package type, 8 simulation function,
+// 9 simulator model, 10 symbols.
+PartAttributes Part(const char* package, const char* symbols) {
+    return SplitPartAttributes(
+        QString::fromLatin1(package) + QLatin1Char(' ') +
+        Tokens({"desc", "ix", "sr", "maker", "type", "tech", "ptype", "sf", "sm", symbols}));
+}
+
+class PartDetailTest : public ::testing::Test {
+protected:
+    PartDetailTest() {
+        lookup_.packageFiles = {{QStringLiteral("smd.PACKAGE"), {QStringLiteral("SOIC14")}},
+                                {QStringLiteral("tht.PACKAGE"), {QStringLiteral("DIP8")}},
+                                {QStringLiteral("alt.PACKAGE"), {QStringLiteral("SOIC14")}}};
+        lookup_.symbolFiles = {
+            {QStringLiteral("logic.SYMBOL"), {QStringLiteral("NAND2")}},
+            {QStringLiteral("misc.SYMBOL"), {QStringLiteral("NAND2"), QStringLiteral("TP")}}};
+    }
+
+    QString Build(std::initializer_list<int16_t> shown, const char* name, const PartAttributes& attributes) {
+        const FieldTable fields = TableShowing(shown);
+        const LibraryReportContext context{*kernel_, fields, ui_, lookup_};
+        return BuildPartDetail(context, QString::fromLatin1(name), QStringLiteral("/lib/ic.PART"), attributes,
+                               record_);
+    }
+
+    std::unique_ptr<MemoryKernel> kernel_ = DesignBuilder().Build();
+    RecordingInterface ui_;
+    FakeLookup lookup_;
+    CrossReferenceRecord record_;
+};
+
+TEST_F(PartDetailTest, EveryLineInOrderAndNoLookUpForNonePackageOrEmptySymbols) {
+    for (const char* none : {"none", "NONE", "None"}) {
+        record_ = CrossReferenceRecord{{QStringLiteral("stale")}, {}, {}, {QStringLiteral("stale")}};
+        const QString text =
+            Build({22, 23, 47, 10, 46, 45, 29, 30, 61, 62, 24, 13, 58, 59}, "PWR", Part(none, ""));
+        EXPECT_EQ(text, QStringLiteral("PART: PWR\r\n"
+                                       "LIBRARY: /lib/ic.PART\r\n"
+                                       "MANUFACTURER: maker\r\n"
+                                       "TYPE: type\r\n"
+                                       "DESCRIPTION: desc\r\n"
+                                       "TECHNOLOGY: tech\r\n"
+                                       "SYMBOL: \r\n"
+                                       "PACKAGE: ") +
+                            QLatin1String(none) +
+                            QStringLiteral("\r\n"
+                                           "PACKAGE TYPE: ptype\r\n"
+                                           "\r\n[NO PACKAGE - SYMBOL ONLY PART]\r\n\r\n\r\n"
+                                           "\r\n[NO SYMBOL - PACKAGE ONLY PART]\r\n\r\n\r\n"
+                                           "MIXEDMODE SIM. FUNCTION: sf\r\n"
+                                           "VXSPICE MODEL: sm\r\n"
+                                           "EXTERNAL INDEX CODE: ix\r\n"
+                                           "VXSPICE SIMULATION REF.: sr\r\n"));
+        EXPECT_TRUE(lookup_.asked.isEmpty());
+        // The look-ups that were not made leave no names from before.
+        EXPECT_TRUE(record_.packagesFound.isEmpty());
+        EXPECT_TRUE(record_.symbolsMissing.isEmpty());
+    }
+}
+
+TEST_F(PartDetailTest, FoundInTwoFilesAndMissingNameCountedButNotPrinted) {
+    const QString text = Build({29, 61, 62}, "74HC86", Part("SOIC14", "XOR2,NAND2"));
+    EXPECT_EQ(text, QStringLiteral("PART: 74HC86\r\n"
+                                   "PACKAGE: SOIC14\r\n"
+                                   "\r\n[PACKAGE FOUND IN OTHER FILES]\r\n\r\n"
+                                   "\r\n**SOIC14**\r\n\tsmd.PACKAGE\r\n\talt.PACKAGE\r\n\r\n"
+                                   "\r\n"
+                                   "\r\n[SYMBOLS FOUND IN OTHER FILES]\r\n\r\n"
+                                   "\r\n**NAND2**\r\n\tlogic.SYMBOL\r\n\tmisc.SYMBOL\r\n\r\n"
+                                   "\r\n"));
+    EXPECT_EQ(record_.packagesFound, QStringList{QStringLiteral("SOIC14")});
+    EXPECT_TRUE(record_.packagesMissing.isEmpty());
+    EXPECT_EQ(record_.symbolsFound, QStringList{QStringLiteral("NAND2")});
+    EXPECT_EQ(record_.symbolsMissing, QStringList{QStringLiteral("XOR2")});
+}
+
+TEST_F(PartDetailTest, TwoFoundNamesStartWithTwoLineBreaks) {
+    const QString text = Build({62}, "X", Part("SOIC14", "NAND2,TP"));
+    EXPECT_EQ(text, QStringLiteral("PART: X\r\n"
+                                   "\r\n[SYMBOLS FOUND IN OTHER FILES]\r\n\r\n"
+                                   "\r\n\r\n**NAND2**\r\n\tlogic.SYMBOL\r\n\tmisc.SYMBOL\r\n\r\n"
+                                   "**TP**\r\n\tmisc.SYMBOL\r\n\r\n"
+                                   "\r\n"));
+}
+
+TEST_F(PartDetailTest, AllMissingListsEveryMissingSymbol) {
+    const QString text = Build({61, 62}, "MCU", Part("QFN32", "MCU32,XOR2"));
+    EXPECT_EQ(text, QStringLiteral("PART: MCU\r\n"
+                                   "\r\n[PACKAGE QFN32 NOT FOUND IN OTHER FILES]\r\n\r\n\r\n"
+                                   "\r\n[SYMBOLS NOT FOUND IN OTHER FILES]\r\n\r\n\r\nMCU32\r\nXOR2\r\n"));
+    EXPECT_EQ(record_.packagesMissing, QStringList{QStringLiteral("QFN32")});
+    EXPECT_EQ(record_.symbolsMissing, (QStringList{QStringLiteral("MCU32"), QStringLiteral("XOR2")}));
+}
+
+TEST_F(PartDetailTest, SymbolNamesTrimmedAndLookedUpOnce) {
+    const QString text = Build({62}, "Q", Part("SOIC14", " NAND2 , NAND2,, XOR2,XOR2"));
+    EXPECT_EQ(lookup_.asked, (QStringList{QStringLiteral("1:NAND2"), QStringLiteral("1:XOR2")}));
+    EXPECT_EQ(record_.symbolsFound, QStringList{QStringLiteral("NAND2")});
+    EXPECT_EQ(record_.symbolsMissing, QStringList{QStringLiteral("XOR2")});
+    EXPECT_EQ(text.count(QStringLiteral("**NAND2**")), 1);
+}
+
+TEST_F(PartDetailTest, AllFieldsHiddenGivesNameLineOnlyAndNoLookUp) {
+    EXPECT_EQ(Build({}, "74HC00", Part("SOIC14", "NAND2")), QStringLiteral("PART: 74HC00\r\n"));
+    EXPECT_TRUE(lookup_.asked.isEmpty());
+}
+
+TEST_F(PartDetailTest, AttributeTextWithoutBlankIsPackageOnly) {
+    const QString text = Build({29, 45}, "BARE", SplitPartAttributes(QStringLiteral("SOIC8")));
+    EXPECT_EQ(text, QStringLiteral("PART: BARE\r\nSYMBOL: \r\nPACKAGE: SOIC8\r\n"));
+}
+
+} // namespace
+} // namespace vxw
