@@ -88,6 +88,7 @@ void CheckList(const ListCase& c) {
     env.insert("HOME", home.path());
     env.insert("VEXILXP_SETTINGS", home.filePath("user.ini"));
     env.insert("SOURCE_DATE_EPOCH", kEpoch);
+    env.insert("TZ", "UTC"); // the heading date is local time
     const QStringList arguments =
         QStringList{"--suite-dir", suite, "--design", LG_SOURCE_DIR "/samples/demo.vxd", "list"} +
         c.arguments;
