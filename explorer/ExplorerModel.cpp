@@ -19,16 +19,6 @@ QString Message(const SuiteServices& suite, const char* id, const char* defaultT
     return suite.GetMessageText(QLatin1String(defaultText), QLatin1String(id));
 }
 
-QString OneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-            c = QLatin1Char(' ');
-        }
-    }
-    return line;
-}
-
 } // namespace
 
 int ExplorerModel::Add(const QString& key, const QString& kind, const QString& text, int image, int parent) {
@@ -87,11 +77,11 @@ QString ExplorerModel::Dump() const {
     for (const ExplorerNode& node : nodes_) {
         text += QString::number(++index);
         text += QLatin1Char('\t');
-        text += OneLine(node.Key);
+        text += ControlsAsBlanks(node.Key);
         text += QLatin1Char('\t');
         text += node.Kind;
         text += QLatin1Char('\t');
-        text += OneLine(node.Text);
+        text += ControlsAsBlanks(node.Text);
         text += QLatin1String("\r\n");
     }
     return text;

@@ -38,16 +38,6 @@ bool WriteAndReadBack(const QString& path, const QByteArray& bytes) {
     return in.read(bytes.size() + 1) == bytes;
 }
 
-QString OneLine(const QString& text) {
-    QString line = text;
-    for (QChar& c : line) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
-            c = QLatin1Char(' ');
-        }
-    }
-    return line;
-}
-
 QString HexColour(const HierarchyRgb& rgb) {
     const auto part = [](int value) {
         return QStringLiteral("%1").arg(std::clamp(value, 0, 255), 2, 16, QLatin1Char('0')).toUpper();
@@ -126,7 +116,7 @@ QString HierarchyOutline(const HierarchyView& view) {
         text += QString(2 * level, QLatin1Char(' '));
         text += HierarchyTypeWord(node.Type);
         text += QLatin1Char(' ');
-        text += OneLine(node.Text);
+        text += ControlsAsBlanks(node.Text);
         text += QLatin1String(" [");
         text += node.Picture;
         if (node.Colour) {

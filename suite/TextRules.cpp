@@ -78,6 +78,16 @@ char32_t UpperChar(char32_t c) {
     return QChar::toUpper(c);
 }
 
+QString ControlsAsBlanks(const QString& text) {
+    QString line = text;
+    for (QChar& c : line) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return line;
+}
+
 QString UpperCase(const QString& text) {
     return MapChars(text, UpperChar);
 }

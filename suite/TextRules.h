@@ -14,6 +14,10 @@ namespace vxw {
 QString TrimBlanks(const QString& text);
 QStringView TrimBlanks(QStringView text);
 
+// Every control character (below U+0020, and U+007F) replaced by a blank, so a name taken from
+// outside stays on one line of a listing.
+QString ControlsAsBlanks(const QString& text);
+
 // Per-character case mapping: one character (code point) maps to exactly one, so the length
 // never changes ("ß" stays "ß" in upper case, a fixed-width cell stays fixed).
 QString UpperCase(const QString& text);

@@ -5,10 +5,8 @@
 // LG_UPDATE_GOLDEN=1 rewrites the files from the current output; a rewritten file must be read
 // line by line against the list's rules before it is committed.
 
-#include "listgen/FieldProfile.h"
+#include "tests/cli/GoldenSuite.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "tests/ToolRun.h"
@@ -19,55 +17,9 @@
 
 namespace {
 
-constexpr char kEpoch[] = "1709640000"; // 5 Mar 2024, 12:00 UTC
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-// The saved flags that show what the profile file shows, except the fields in `hidden`.
-QString FlagsHiding(const std::set<int16_t>& hidden) {
-    const vxw::FieldProfileParse parsed =
-        vxw::ParseFieldProfile(ReadFile(LG_BINARY_DIR "/suite/language/PROPERTY.MEN"), QString());
-    EXPECT_TRUE(parsed.Ok());
-    vxw::FieldProfile profile = parsed.profile;
-    std::vector<const vxw::FieldGroups*> sections;
-    for (vxw::FieldProfileSection& section : profile.sections) {
-        for (vxw::FieldGroup& group : section.groups) {
-            for (vxw::FieldEntry& field : group.fields) {
-                if (hidden.count(field.fieldId) > 0) {
-                    field.shown = 0;
-                }
-            }
-        }
-        sections.push_back(&section.groups);
-    }
-    return vxw::FieldFlagsString(sections);
-}
-
-// A suite folder like the sample one whose settings hide `hidden`.
-bool MakeSuite(const QString& folder, const std::set<int16_t>& hidden) {
-    const QDir sample(LG_BINARY_DIR "/suite");
-    QDir().mkpath(folder + "/language");
-    QDir().mkpath(folder + "/JOB");
-    const QDir language(sample.filePath("language"));
-    for (const QString& name : language.entryList(QDir::Files)) {
-        if (!QFile::copy(language.filePath(name), folder + "/language/" + name)) {
-            return false;
-        }
-    }
-    const QByteArray ini = "[Vexil2K]\nJobDir=" + folder.toUtf8() +
-                           "/JOB/\nLibDir=" + sample.filePath("LIB").toUtf8() +
-                           "/\nSysDir=" + sample.filePath("SYS").toUtf8() +
-                           "/\n\n[LIST GENERATOR]\nPROPERTY=" + FlagsHiding(hidden).toUtf8() + "\n";
-    return WriteFile(folder + "/suite.ini", ini);
-}
+using vxw::test::MakeSuite;
+using vxw::test::ReadGolden;
+using vxw::test::WriteGolden;
 
 struct ListCase {
     const char* golden; // file under tests/cli/golden/lists
@@ -84,11 +36,7 @@ void CheckList(const ListCase& c) {
     QTemporaryDir home;
     const QString suite = home.filePath("suite");
     ASSERT_TRUE(MakeSuite(suite, c.hidden));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("VEXILXP_SETTINGS", home.filePath("user.ini"));
-    env.insert("SOURCE_DATE_EPOCH", kEpoch);
-    env.insert("TZ", "UTC"); // the heading date is local time
+    const QProcessEnvironment env = vxw::test::GoldenEnvironment(home.path());
     const QStringList arguments =
         QStringList{"--suite-dir", suite, "--design", LG_SOURCE_DIR "/samples/demo.vxd", "list"} +
         c.arguments;
@@ -97,9 +45,9 @@ void CheckList(const ListCase& c) {
 
     const QString path = QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/lists/") + c.golden;
     if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(WriteFile(path, QByteArray::fromStdString(run.out)));
+        ASSERT_TRUE(WriteGolden(path, QByteArray::fromStdString(run.out)));
     }
-    const QByteArray golden = ReadFile(path);
+    const QByteArray golden = ReadGolden(path);
     ASSERT_FALSE(golden.isEmpty()) << "missing golden file " << c.golden;
     EXPECT_EQ(run.out, golden.toStdString()) << CaseName(c);
 }

@@ -16,6 +16,10 @@ TEST(TrimBlanks, RemovesOnlyBlanksAtBothEnds) {
     EXPECT_EQ(TrimBlanks(QString()), QString());
 }
 
+TEST(ControlsAsBlanks, KeepsANameOnOneLineAndItsLength) {
+    EXPECT_EQ(ControlsAsBlanks(QStringLiteral("A\r\nB\tC\x7f\u00e9")), QStringLiteral("A  B C \u00e9"));
+}
+
 TEST(CaseMapping, MapsEachCharacterToOneAndKeepsTheLength) {
     EXPECT_EQ(UpperCase(QStringLiteral("abc xyz 1")), QStringLiteral("ABC XYZ 1"));
     EXPECT_EQ(LowerCase(QStringLiteral("ÄÖÜ Straße")), QStringLiteral("äöü straße"));
