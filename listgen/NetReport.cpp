@@ -2,10 +2,13 @@
 
 #include "kernel/Kernel.h"
 #include "kernel/KernelText.h"
+#include "listgen/ComponentPinNames.h"
 #include "shell/UserInterface.h"
 #include "suite/TextRules.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 
 namespace vxw {
 namespace {
@@ -42,6 +45,11 @@ struct PinSide {
     int pins = 0;
     int unconnected = 0;
 
+    void Reset() {
+        list.resize(0); // keeps the buffer for the next net
+        pins = 0;
+        unconnected = 0;
+    }
     void AddMark(bool connected, bool markShown) {
         ++pins;
         if (!connected) {
@@ -60,6 +68,19 @@ struct PinSide {
     }
 };
 
+// Buffers reused from net to net, so that a section of many nets allocates a handful of times.
+struct NetScratch {
+    PinSide schematic;
+    PinSide layout;
+    QString section;
+};
+
+void AppendNumber(QString& out, int64_t value) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out += QLatin1String(buffer, static_cast<qsizetype>(result.ptr - buffer));
+}
+
 // The pin's name in the component's symbol; its index when the symbol has no name for it.
 QString PinNumberOfSymbol(Kernel& kernel, int32_t symbol, int32_t pinIndex) {
     EntryRecord entry;
@@ -69,81 +90,119 @@ QString PinNumberOfSymbol(Kernel& kernel, int32_t symbol, int32_t pinIndex) {
     return QString::number(pinIndex);
 }
 
-QString NetClass(int32_t flags) {
+QLatin1String NetClass(int32_t flags) {
     if (flags & NetPowerGround) {
-        return QStringLiteral("Pwr/Gnd");
+        return QLatin1String("Pwr/Gnd");
     }
     if (flags & NetNamed) {
-        return QStringLiteral("Named");
+        return QLatin1String("Named");
     }
-    return QStringLiteral("UnNamed");
+    return QLatin1String("UnNamed");
 }
 
-// Joins one side's counts line, underline and pin list to the head. With both sides the side
-// gets its own titled line after an empty one; with one side the counts run on from the head,
-// and the underline spans the joined line.
-void AddSide(QString& head, const PinSide& side, const QString& title, int mode, bool totalsShown) {
+// Joins one side's counts line, underline and pin list to the net's text, which runs from
+// `headStart` to the end of `out`. With both sides the side gets its own titled line after an
+// empty one; with one side the counts run on from the head, and the underline spans the
+// joined line. Blanks at either end of the head, the counts and the pin list are dropped
+// (the head always starts with its line end, so only its trailing blanks can go).
+void AddSide(QString& out, qsizetype headStart, QString& section, const PinSide& side, QLatin1String title,
+             int mode, bool totalsShown) {
     if (side.pins == 0) {
         return;
     }
-    QString section;
+    section.resize(0);
     if (mode == NetModeBoth) {
-        section = QLatin1String(kCrLf) + QLatin1String(kCrLf) + title;
+        section += QLatin1String(kCrLf);
+        section += QLatin1String(kCrLf);
+        section += title;
     }
     if (totalsShown) {
-        section += QLatin1String("  (Total: ") + QString::number(side.pins) + QLatin1Char(')');
+        section += QLatin1String("  (Total: ");
+        AppendNumber(section, side.pins);
+        section += QLatin1Char(')');
     }
     if (side.unconnected > 0) {
-        section += QLatin1String("  (UnC: ") + QString::number(side.unconnected) + QLatin1Char(')');
+        section += QLatin1String("  (UnC: ");
+        AppendNumber(section, side.unconnected);
+        section += QLatin1Char(')');
     }
-    const qsizetype trimmedSection = TrimBlanks(QStringView(section)).size();
+    const QStringView trimmedSection = TrimBlanks(QStringView(section));
+    qsizetype headEnd = out.size();
+    while (headEnd > headStart && out.at(headEnd - 1) == QLatin1Char(' ')) {
+        --headEnd;
+    }
     const qsizetype underline =
-        mode == NetModeBoth ? trimmedSection - 4 : TrimBlanks(QStringView(head)).size() + trimmedSection - 2;
-    section += QLatin1String(kCrLf) + QString(std::max<qsizetype>(0, underline), QLatin1Char('-'));
-    head = TrimBlanks(head) + TrimBlanks(section) + QLatin1String(kCrLf) + TrimBlanks(side.list);
+        mode == NetModeBoth ? trimmedSection.size() - 4 : (headEnd - headStart) + trimmedSection.size() - 2;
+    out.truncate(headEnd);
+    out += trimmedSection;
+    out += QLatin1String(kCrLf);
+    out.resize(out.size() + std::max<qsizetype>(0, underline), QLatin1Char('-'));
+    out += QLatin1String(kCrLf);
+    out += TrimBlanks(QStringView(side.list));
 }
 
-QString NetLinesOf(const ReportContext& context, int32_t netId, const QString& netName, int mode) {
+// Writes one net's text (its head, then the sides the mode asks for) onto the end of `out`;
+// nothing when the net cannot be read.
+void AppendNetLines(QString& out, const ReportContext& context, const ComponentPinNames& names,
+                    NetScratch& scratch, int32_t netId, QStringView netName, int mode) {
     Kernel& kernel = context.kernel;
     NetRecord net;
     if (netId <= 0 || kernel.N_ReadNet(netId, &net) <= 0) {
-        return {};
+        return;
     }
-    QString head = QLatin1String(kCrLf) + QLatin1String("NET ") + netName;
+    const qsizetype headStart = out.size();
+    out += QLatin1String(kCrLf);
+    out += QLatin1String("NET ");
+    out += netName;
     if (context.Shown(kFieldNetClass)) {
-        head += QLatin1String(" (") + NetClass(net.flags) + QLatin1Char(')');
+        out += QLatin1String(" (");
+        out += NetClass(net.flags);
+        out += QLatin1Char(')');
     }
 
+    const bool schematicShown = mode == NetModeSchematic || mode == NetModeBoth;
+    const bool layoutShown = mode == NetModeLayout || mode == NetModeBoth;
     const bool pinNumberShown = context.Shown(kFieldPinNumber);
     const bool entryShown = context.Shown(kFieldEntryName);
     const bool markShown = context.Shown(kFieldConnectionMark);
-    PinSide schematic;
-    PinSide layout;
+    PinSide& schematic = scratch.schematic;
+    PinSide& layout = scratch.layout;
+    schematic.Reset();
+    layout.Reset();
     WalkMapWhile(kernel, kernel.N_NodeMap(netId), [&](int32_t nodeId) {
         NodeRecord node;
         if (kernel.N_ReadNode(nodeId, &node) <= 0) {
             // The node id tells more than the failed read's result would.
             context.ui.ReportError(kNodeUnreadableError,
-                                   netName + QLatin1Char('/') + QString::number(nodeId));
+                                   netName.toString() + QLatin1Char('/') + QString::number(nodeId));
             return false;
         }
-        LayCompRecord layComp;
-        if (kernel.L_ReadComponent(node.layComp, &layComp) > 0) {
-            layout.list += FromAnsi(layComp.name);
-            if (pinNumberShown) {
-                layout.list += QLatin1Char(',') + PinNumberOfSymbol(kernel, layComp.symbol, node.layPin);
+        if (layoutShown) {
+            if (const auto component = names.Layout(node.layComp)) {
+                layout.list += component->name;
+                if (pinNumberShown) {
+                    layout.list += QLatin1Char(',');
+                    const auto pin = names.EntryName(*component, node.layPin);
+                    if (pin && !pin->isEmpty()) {
+                        layout.list += *pin;
+                    } else {
+                        AppendNumber(layout.list, node.layPin);
+                    }
+                }
+                layout.AddMark((node.flags & NodeLayoutConnected) != 0, markShown);
             }
-            layout.AddMark((node.flags & NodeLayoutConnected) != 0, markShown);
         }
-        SchCompRecord schComp;
-        if (kernel.C_ReadComponent(node.schComp, &schComp) > 0) {
-            EntryRecord entry;
-            const bool entryRead = kernel.S_ReadEntry(schComp.symbol, node.schEntry, &entry) > 0;
-            schematic.list += FromAnsi(schComp.name);
-            if (entryRead && entryShown) {
-                schematic.list += QLatin1Char(',') + FromAnsi(entry.name);
+        if (schematicShown) {
+            if (const auto component = names.Schematic(node.schComp)) {
+                schematic.list += component->name;
+                if (entryShown) {
+                    if (const auto entry = names.EntryName(*component, node.schEntry)) {
+                        schematic.list += QLatin1Char(',');
+                        schematic.list += *entry;
+                    }
+                }
+                schematic.AddMark((node.flags & NodeSchematicConnected) != 0, markShown);
             }
-            schematic.AddMark((node.flags & NodeSchematicConnected) != 0, markShown);
         }
         return true;
     });
@@ -151,14 +210,13 @@ QString NetLinesOf(const ReportContext& context, int32_t netId, const QString& n
     layout.DropLastSeparator();
 
     const bool totalsShown = context.Shown(kFieldTotals);
-    if (mode == NetModeSchematic || mode == NetModeBoth) {
-        AddSide(head, schematic, QStringLiteral("Schematic"), mode, totalsShown);
+    if (schematicShown) {
+        AddSide(out, headStart, scratch.section, schematic, QLatin1String("Schematic"), mode, totalsShown);
     }
-    if (mode == NetModeLayout || mode == NetModeBoth) {
-        AddSide(head, layout, QStringLiteral("Layout"), mode, totalsShown);
+    if (layoutShown) {
+        AddSide(out, headStart, scratch.section, layout, QLatin1String("Layout"), mode, totalsShown);
     }
-    head += QLatin1String(kCrLf);
-    return head;
+    out += QLatin1String(kCrLf);
 }
 
 } // namespace
@@ -217,9 +275,15 @@ void AppendNetsSection(QString& out, const ReportContext& context, int mode) {
     const qsizetype firstNet = out.size();
     // Each net goes by the id the walk gives, not by a fresh look-up of its name: two nets of
     // one name would otherwise both print the first one's pins.
+    // The components are taken in at the first net, so a circuit without nets costs nothing.
+    std::optional<ComponentPinNames> names;
+    NetScratch scratch;
     WalkMapWhile(kernel, kernel.DB_NetMap(), [&](int32_t netId) {
+        if (!names) {
+            names.emplace(kernel, ComponentPinNames::Scope::Circuit);
+        }
         out += QLatin1String(kCrLf);
-        out += NetLinesOf(context, netId, ObjectName(kernel, netId), mode);
+        AppendNetLines(out, context, *names, scratch, netId, ObjectName(kernel, netId), mode);
         out += QLatin1String(kCrLf);
         return true;
     });
@@ -239,7 +303,13 @@ QString NetsSection(const ReportContext& context, int mode) {
 
 QString NetLines(const ReportContext& context, const QString& netName, int mode) {
     const NetLookup net = FindNet(context.kernel, netName);
-    return net.Found() ? NetLinesOf(context, net.id, netName, mode) : QString();
+    QString out;
+    if (net.Found()) {
+        const ComponentPinNames names(context.kernel, ComponentPinNames::Scope::None);
+        NetScratch scratch;
+        AppendNetLines(out, context, names, scratch, net.id, netName, mode);
+    }
+    return out;
 }
 
 QString NetFormatHeader(bool formatOn, const QString& selectedKind) {

@@ -197,6 +197,54 @@ TEST_F(NetReportTest, ReportSwitchesToTheCircuitAndRestoresCircuitAndPage) {
     EXPECT_EQ(kernel_->DB_CurPage(), page2);
 }
 
+// Answers as a kernel that lists no components in its maps and reads no symbols whole, so the
+// section can only ask for each pin as it comes.
+class UncachableKernel : public MemoryKernel {
+public:
+    explicit UncachableKernel(const DesignData& data) : MemoryKernel(data) {}
+    int32_t DB_SchCompMap() override { return 0; }
+    int32_t DB_LayCompMap() override { return 0; }
+    int32_t S_ReadSymbol(int32_t, SymbolRecord*) override { return 0; }
+};
+
+TEST_F(NetReportTest, SectionReadsTheSameWithAndWithoutItsComponentCache) {
+    // A name longer than a cache line holds, pins past the symbol's entries, an entry without a
+    // name, a component the circuit does not have, and a component without a symbol.
+    builder_.SchComp("A_VERY_LONG_COMPONENT_NAME_01", "NAND").SchComp("BARE");
+    builder_.LayComp("A_VERY_LONG_COMPONENT_NAME_01", "DIP14").LayComp("BARE");
+    builder_.Net("LONG", NetNamed)
+        .Node(MakeNode("A_VERY_LONG_COMPONENT_NAME_01", 3, true, "A_VERY_LONG_COMPONENT_NAME_01", 3, false))
+        .Node(MakeNode("U1", 4, true, "U1", 0, true))
+        .Node(MakeNode("U9", 1, true, "U2", -1, true))
+        .Node(MakeNode("BARE", 1, false, "BARE", 2, true));
+    AddClock();
+    const DesignData data = builder_.Data();
+    MemoryKernel cached(data);
+    UncachableKernel uncached(data);
+    for (const std::set<int>& hidden : {std::set<int>{}, std::set<int>{28, 37}, std::set<int>{57, 27, 44}}) {
+        const FieldTable fields = FieldsHiding(hidden);
+        for (const int mode : {NetModeSchematic, NetModeLayout, NetModeBoth}) {
+            EXPECT_EQ(NetsSection(ReportContext{cached, fields, ui_}, mode),
+                      NetsSection(ReportContext{uncached, fields, ui_}, mode))
+                << "mode " << mode << ", " << hidden.size() << " hidden";
+        }
+    }
+    const FieldTable all = FieldsHiding({});
+    EXPECT_EQ(NetsSection(ReportContext{cached, all, ui_}, NetModeLayout),
+              QStringLiteral("\r\n**NETS**\r\n\r\n\r\nNET LONG (Named)(Total: 4)  (UnC: 1)\r\n") +
+                  Dashes(36) +
+                  QStringLiteral("\r\nA_VERY_LONG_COMPONENT_NAME_01,3,UnC; U1,0,C; U2,-1,C; BARE,2,C\r\n\r\n"
+                                 "\r\n\r\nNET CLK (Named)(Total: 2)  (UnC: 1)\r\n") +
+                  Dashes(35) + QStringLiteral("\r\nU1,1,C; U2,2,UnC\r\n\r\n"));
+    EXPECT_EQ(NetsSection(ReportContext{cached, all, ui_}, NetModeSchematic),
+              QStringLiteral("\r\n**NETS**\r\n\r\n\r\nNET LONG (Named)(Total: 3)  (UnC: 1)\r\n") +
+                  Dashes(36) +
+                  QStringLiteral("\r\nA_VERY_LONG_COMPONENT_NAME_01,Y,C; U1,C; BARE,UnC\r\n\r\n"
+                                 "\r\n\r\nNET CLK (Named)(Total: 2)  (UnC: 1)\r\n") +
+                  Dashes(35) + QStringLiteral("\r\nU1,A,C; U2,B,UnC\r\n\r\n"));
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
 TEST_F(NetReportTest, LayoutPinNumberFallsBackToTheIndex) {
     kernel_ = builder_.Build();
     const int32_t u1 = FindByName(*kernel_, kernel_->DB_LayCompMap(), QStringLiteral("U1"));
