@@ -977,8 +977,9 @@ void DesignLoader::Resolve(DesignData& design) {
                 }
                 comp.page = static_cast<int32_t>(found->second);
             } else if (static_cast<size_t>(ref.index) >= circuit.pages.size()) {
+                const size_t count = circuit.pages.size();
                 FailReference(place + ".page", "no page " + std::to_string(ref.index) + ": the circuit has " +
-                                                   std::to_string(circuit.pages.size()) + " pages");
+                                                   std::to_string(count) + (count == 1 ? " page" : " pages"));
             } else {
                 comp.page = ref.index;
             }

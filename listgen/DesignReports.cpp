@@ -10,6 +10,7 @@
 #include "listgen/NetReport.h"
 #include "listgen/PartsUsedReport.h"
 #include "listgen/SimulationSummary.h"
+#include "suite/TextRules.h"
 
 namespace vxw {
 namespace {
@@ -56,7 +57,7 @@ void AppendProjectReport(QString& out, const ReportContext& context, ProjectLabe
     label = ReadProjectLabel(kernel);
 
     if (context.Shown(kFieldProjectName)) {
-        out += QStringLiteral("PROJECT NAME: ") + projectName.toUpper() + kLineEnd + kLineEnd;
+        out += QStringLiteral("PROJECT NAME: ") + UpperCase(projectName) + kLineEnd + kLineEnd;
     }
     if (context.Shown(kFieldDesigner)) {
         out += QStringLiteral("PROJECT DESIGNER: ") + label.Designer() + kLineEnd;

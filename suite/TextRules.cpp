@@ -75,7 +75,10 @@ char32_t UpperChar(char32_t c) {
     if (c < 0x80) {
         return (c >= U'a' && c <= U'z') ? c - 32 : c;
     }
-    return QChar::toUpper(c);
+    const char32_t upper = QChar::toUpper(c);
+    // Names are 8-bit text and lists are written as such: a Latin-1 letter whose capital lies
+    // outside that set ("µ", "ÿ") stays as it is, or "10µF" would be written "10?F".
+    return c <= 0xFF && upper > 0xFF ? c : upper;
 }
 
 QString ControlsAsBlanks(const QString& text) {

@@ -162,6 +162,19 @@ TEST_F(DesignReportsTest, ProjectReportPrintsFirstWordsOfTheLabel) {
     EXPECT_EQ(label.Record(), QByteArray(record.data(), 164));
 }
 
+TEST_F(DesignReportsTest, ProjectNameIsUpperCasedLetterByLetter) {
+    // Latin-1 bytes, as the kernel holds names: "Straße 10µf".
+    DesignBuilder builder("Stra\xDF"
+                          "e 10\xB5"
+                          "f");
+    builder.Circuit("MAIN").Page("P1");
+    auto kernel = builder.Build();
+    const FieldTable fields = TableShowing({25});
+    ProjectLabel label;
+    EXPECT_TRUE(ProjectReport(ReportContext{*kernel, fields, ui_}, label)
+                    .startsWith(QStringLiteral("PROJECT NAME: STRAßE 10µF\r\n\r\n")));
+}
+
 TEST_F(DesignReportsTest, MissingLabelIsCreatedBlank) {
     ASSERT_EQ(kernel_->OM_FindName(kernel_->DB_FileMap(), "DBLABEL"), 0);
     const ProjectLabel label = ReadProjectLabel(*kernel_);

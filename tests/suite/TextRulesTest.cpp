@@ -27,6 +27,8 @@ TEST(CaseMapping, MapsEachCharacterToOneAndKeepsTheLength) {
     const QString german = QStringLiteral("straße");
     EXPECT_EQ(UpperCase(german), QStringLiteral("STRAßE"));
     EXPECT_EQ(UpperCase(german).size(), german.size());
+    // Latin-1 letters whose capitals lie outside Latin-1 keep their 8-bit form.
+    EXPECT_EQ(UpperCase(QStringLiteral("10µf ÿ à")), QStringLiteral("10µF ÿ À"));
     // Dotted capital I lower-cases to one character here.
     EXPECT_EQ(LowerCase(QStringLiteral("\u0130")).size(), 1);
     // Letters outside the basic plane keep their two code units.

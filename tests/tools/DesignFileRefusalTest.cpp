@@ -132,7 +132,7 @@ TEST(DesignFileRefusal, ReferencesToUnknownObjects) {
         {WithCircuit(R"("schComps": [{"name": "U9", "page": "Nope"}])"),
          "circuits[0].schComps[0].page: unknown page \"Nope\""},
         {WithCircuit(R"("schComps": [{"name": "U9", "page": 1}])"),
-         "circuits[0].schComps[0].page: no page 1: the circuit has 1 pages"},
+         "circuits[0].schComps[0].page: no page 1: the circuit has 1 page"},
         {WithCircuit(R"("schComps": [{"name": "U9", "device": "X"}])"),
          "circuits[0].schComps[0].device: unknown device \"X\""},
         {WithCircuit(R"("schComps": [{"name": "U9", "symbol": "X"}])"),
