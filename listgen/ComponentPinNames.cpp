@@ -15,11 +15,34 @@ QLatin1String KernelText(const char* text) {
     return text ? QLatin1String(text) : QLatin1String();
 }
 
+struct KernelComponent {
+    const char* name = nullptr;
+    int32_t symbol = 0;
+};
+
+// A schematic or layout component as the kernel reads it; nothing when it cannot.
+std::optional<KernelComponent> ReadComponent(Kernel& kernel, int32_t id, bool schematic) {
+    if (schematic) {
+        SchCompRecord record;
+        if (kernel.C_ReadComponent(id, &record) > 0) {
+            return KernelComponent{record.name, record.symbol};
+        }
+    } else {
+        LayCompRecord record;
+        if (kernel.L_ReadComponent(id, &record) > 0) {
+            return KernelComponent{record.name, record.symbol};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-ComponentPinNames::ComponentPinNames(Kernel& kernel, Scope scope) : kernel_(kernel) {
-    if (scope == Scope::Circuit) {
+ComponentPinNames::ComponentPinNames(Kernel& kernel, bool schematicSide, bool layoutSide) : kernel_(kernel) {
+    if (schematicSide) {
         TakeIn(schematic_, kernel.DB_SchCompMap(), true);
+    }
+    if (layoutSide) {
         TakeIn(layout_, kernel.DB_LayCompMap(), false);
     }
 }
@@ -27,23 +50,11 @@ ComponentPinNames::ComponentPinNames(Kernel& kernel, Scope scope) : kernel_(kern
 void ComponentPinNames::TakeIn(Side& side, int32_t map, bool schematic) {
     std::vector<std::pair<int32_t, int32_t>> idsToSlots;
     WalkMap(kernel_, map, [&](int32_t id) {
-        const char* name = nullptr;
-        int32_t symbol = 0;
-        if (schematic) {
-            SchCompRecord record;
-            if (kernel_.C_ReadComponent(id, &record) <= 0) {
-                return;
-            }
-            name = record.name;
-            symbol = record.symbol;
-        } else {
-            LayCompRecord record;
-            if (kernel_.L_ReadComponent(id, &record) <= 0) {
-                return;
-            }
-            name = record.name;
-            symbol = record.symbol;
+        const std::optional<KernelComponent> component = ReadComponent(kernel_, id, schematic);
+        if (!component) {
+            return;
         }
+        const char* name = component->name;
         const std::size_t length = name ? std::strlen(name) : 0;
         if (text_.size() + length > std::numeric_limits<uint32_t>::max()) {
             return; // left to the kernel
@@ -58,8 +69,8 @@ void ComponentPinNames::TakeIn(Side& side, int32_t map, bool schematic) {
             const uint32_t offset = Store(name);
             std::memcpy(slot.name, &offset, sizeof offset);
         }
-        slot.symbol = symbol;
-        slot.entries = EntriesOf(symbol);
+        slot.symbol = component->symbol;
+        slot.entries = EntriesOf(component->symbol);
         idsToSlots.emplace_back(id, static_cast<int32_t>(side.rows.size()));
         side.rows.push_back(slot);
     });
@@ -123,16 +134,8 @@ std::optional<ComponentPinNames::Component> ComponentPinNames::Answer(const Side
         const Slot& found = side.rows[static_cast<std::size_t>(slot)];
         return Component{NameOf(found), found.symbol, found.entries};
     }
-    if (schematic) {
-        SchCompRecord record;
-        if (kernel_.C_ReadComponent(id, &record) > 0) {
-            return Component{KernelText(record.name), record.symbol};
-        }
-    } else {
-        LayCompRecord record;
-        if (kernel_.L_ReadComponent(id, &record) > 0) {
-            return Component{KernelText(record.name), record.symbol};
-        }
+    if (const std::optional<KernelComponent> component = ReadComponent(kernel_, id, schematic)) {
+        return Component{KernelText(component->name), component->symbol};
     }
     return std::nullopt;
 }

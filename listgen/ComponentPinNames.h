@@ -23,11 +23,9 @@ class Kernel;
 
 class ComponentPinNames {
 public:
-    enum class Scope {
-        Circuit, // takes in every component of the current circuit (a whole nets section)
-        None,    // asks the kernel at each use (a single net)
-    };
-    ComponentPinNames(Kernel& kernel, Scope scope);
+    // Takes in the components of the current circuit on each side asked for (a whole nets
+    // section); a side not taken in, as for a single net, is asked of the kernel at each use.
+    ComponentPinNames(Kernel& kernel, bool schematicSide, bool layoutSide);
 
     struct Component {
         QLatin1String name;

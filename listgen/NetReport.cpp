@@ -39,6 +39,14 @@ template <typename Visit> void WalkMapWhile(Kernel& kernel, int32_t map, Visit v
     }
 }
 
+bool ShowsSchematic(int mode) {
+    return mode == NetModeSchematic || mode == NetModeBoth;
+}
+
+bool ShowsLayout(int mode) {
+    return mode == NetModeLayout || mode == NetModeBoth;
+}
+
 // The pins one side (schematic or layout) of a net collects.
 struct PinSide {
     QString list;
@@ -160,8 +168,8 @@ void AppendNetLines(QString& out, const ReportContext& context, const ComponentP
         out += QLatin1Char(')');
     }
 
-    const bool schematicShown = mode == NetModeSchematic || mode == NetModeBoth;
-    const bool layoutShown = mode == NetModeLayout || mode == NetModeBoth;
+    const bool schematicShown = ShowsSchematic(mode);
+    const bool layoutShown = ShowsLayout(mode);
     const bool pinNumberShown = context.Shown(kFieldPinNumber);
     const bool entryShown = context.Shown(kFieldEntryName);
     const bool markShown = context.Shown(kFieldConnectionMark);
@@ -280,7 +288,7 @@ void AppendNetsSection(QString& out, const ReportContext& context, int mode) {
     NetScratch scratch;
     WalkMapWhile(kernel, kernel.DB_NetMap(), [&](int32_t netId) {
         if (!names) {
-            names.emplace(kernel, ComponentPinNames::Scope::Circuit);
+            names.emplace(kernel, ShowsSchematic(mode), ShowsLayout(mode));
         }
         out += QLatin1String(kCrLf);
         AppendNetLines(out, context, *names, scratch, netId, ObjectName(kernel, netId), mode);
@@ -305,7 +313,7 @@ QString NetLines(const ReportContext& context, const QString& netName, int mode)
     const NetLookup net = FindNet(context.kernel, netName);
     QString out;
     if (net.Found()) {
-        const ComponentPinNames names(context.kernel, ComponentPinNames::Scope::None);
+        const ComponentPinNames names(context.kernel, false, false);
         NetScratch scratch;
         AppendNetLines(out, context, names, scratch, net.id, netName, mode);
     }
