@@ -33,6 +33,10 @@ struct BatchCommand {
 
 const std::vector<BatchCommand>& BatchCommands();
 
+// Writes a list of any length in pieces: a stream handed a whole text at once copies it and
+// converts the copy in one go, which can triple the memory a large list takes.
+void WriteText(QTextStream& out, const QString& text);
+
 int RunInfoCommand(BatchContext& context);
 int RunTreeCommand(BatchContext& context);
 int RunListCommand(BatchContext& context);

@@ -1,5 +1,7 @@
 #include "cli/BatchCommand.h"
 
+#include <algorithm>
+
 namespace vxw {
 
 const std::vector<BatchCommand>& BatchCommands() {
@@ -29,6 +31,20 @@ const std::vector<BatchCommand>& BatchCommands() {
          RunFilesCommand},
     };
     return commands;
+}
+
+void WriteText(QTextStream& out, const QString& text) {
+    constexpr qsizetype Piece = qsizetype{1} << 16;
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype length = std::min(Piece, text.size() - at);
+        // A surrogate pair stays in one piece so that it converts as one character.
+        if (at + length < text.size() && text[at + length - 1].isHighSurrogate()) {
+            ++length;
+        }
+        out << QStringView(text).mid(at, length);
+        out.flush();
+        at += length;
+    }
 }
 
 } // namespace vxw

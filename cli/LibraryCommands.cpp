@@ -162,7 +162,7 @@ int RunLibraryCommand(BatchContext& context) {
         items.SelectAllItems();
     }
     const LibraryItemReport report = items.ReportSelectedItems(session.NodeTitle());
-    context.out << AddListHeading(report.title, report.body);
+    WriteText(context.out, AddListHeading(report.title, report.body));
     return BatchOk;
 }
 
@@ -220,7 +220,7 @@ int RunSearchCommand(BatchContext& context) {
     const LibrarySearchResult result =
         SearchLibraries(session.Items(), TrimBlanks(words[1]), scope, session.Paths().JobDir);
     if (result.found) {
-        context.out << result.text;
+        WriteText(context.out, result.text);
     }
     return BatchOk;
 }

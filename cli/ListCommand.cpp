@@ -122,7 +122,7 @@ int RunListCommand(BatchContext& context) {
         context.err << "listgen: the node " << parsed.nodeKey << " has no list\n";
         return BatchOk;
     }
-    context.out << text;
+    WriteText(context.out, text);
     return BatchOk;
 }
 

@@ -2,7 +2,10 @@
 // A design as plain data: what the design file holds, what the builder of the tests makes,
 // and what the in-memory kernel is built from. Text is 8-bit (Latin-1) throughout.
 // References between objects are by name (and for entries by 1-based index); the kernel
-// resolves them when it is built from the data.
+// resolves them when it is built from the data. A reference may also carry the 1-based
+// position of the object it names (the `...Ref` members, 0 when not known): the design file
+// loader, which has checked every name already, fills them so that the kernel is built
+// without a second look-up per reference. A position, when given, wins over the name.
 
 #include <array>
 #include <cstdint>
@@ -72,6 +75,7 @@ struct SchCompData {
     std::string symbol; // schematic symbol name
     bool packed = false;
     std::vector<ItemData> texts; // text items (values, block texts)
+    int32_t deviceRef = 0, symbolRef = 0;
 };
 
 struct LayCompData {
@@ -80,6 +84,7 @@ struct LayCompData {
     bool specialPart = false;
     bool bottom = false;
     std::string symbol; // package symbol name
+    int32_t deviceRef = 0, symbolRef = 0;
 };
 
 struct NodeData {
@@ -89,6 +94,7 @@ struct NodeData {
     std::string layComp; // empty: no layout side
     int32_t layPin = 0;  // 1-based entry of the layout component's symbol
     bool layConnected = false;
+    int32_t schCompRef = 0, layCompRef = 0; // positions in the circuit's component lists
 };
 
 struct NetData {
@@ -108,6 +114,7 @@ struct TraceSegmentData {
 struct TraceData {
     std::string net;
     std::vector<TraceSegmentData> records;
+    int32_t netRef = 0; // position in the circuit's nets
 };
 
 struct ViaData {

@@ -5,14 +5,19 @@
 #include "kernel/DesignFile.h"
 
 #include "kernel/DesignFileFormat.h"
+#include "kernel/FileBytes.h"
+#include "kernel/ItemGeometry.h"
 #include "kernel/JsonPullReader.h"
 #include "kernel/KernelRecords.h"
+#include "kernel/NameIndex.h"
 
 #include <QFile>
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string_view>
 #include <unordered_map>
@@ -59,6 +64,10 @@ constexpr int32_t LastLayer = 31;
 class DesignLoader {
 public:
     DesignLoader(const char* data, size_t size) : reader_(data, size) {}
+    // The text lies in `buffer` from `base` on; what the reader has passed is given back as it
+    // goes.
+    DesignLoader(FileBytes& buffer, size_t base)
+        : reader_(buffer.Data() + base, buffer.Size() - base), buffer_(&buffer), base_(base) {}
 
     DesignData Load();
     // Where the reader stands, as a path such as circuits[1].nets[4].nodes[0].layComp.
@@ -71,6 +80,12 @@ private:
         int64_t index;
     };
 
+    void Enter(Segment segment) {
+        if (depth_ == path_.size()) {
+            FailValue("nesting too deep");
+        }
+        path_[depth_++] = segment;
+    }
     [[noreturn]] void FailValue(std::string cause) const {
         reader_.Fail(reader_.ValueOffset(), std::move(cause));
     }
@@ -80,10 +95,13 @@ private:
     // before the value. Unknown and repeated keys are errors, and so is a missing required key
     // (bit k of `required` stands for keys[k]).
     template <size_t N, typename F>
-    void Members(const std::array<const char*, N>& keys, uint32_t required, F&& onMember);
+    void Members(const std::array<std::string_view, N>& keys, uint32_t required, F&& onMember);
     template <typename F> void Elements(F&& onElement);
 
     std::string Text();
+    // A text that names an object: no list can show a line break or other control character
+    // inside a name, so those are refused; a tab is allowed.
+    std::string Name();
     int32_t Int(int64_t low = Int32Min, int64_t high = Int32Max);
     double Real();
     bool Bool();
@@ -114,13 +132,20 @@ private:
     void Resolve(DesignData& design);
 
     JsonPullReader reader_;
-    std::vector<Segment> path_;
+    static constexpr size_t ReleaseStep = size_t{4} << 20;
+    FileBytes* buffer_ = nullptr;
+    size_t base_ = 0;
+    size_t nextRelease_ = ReleaseStep;
+    // One segment per open container at most, so the reader's depth limit bounds the path.
+    std::array<Segment, JsonPullReader::MaxDepth + 1> path_;
+    size_t depth_ = 0;
     std::vector<std::vector<PageRef>> pageRefs_; // per circuit, per schematic component
 };
 
 std::string DesignLoader::Place() const {
     std::string place;
-    for (const Segment& segment : path_) {
+    for (size_t i = 0; i < depth_; ++i) {
+        const Segment& segment = path_[i];
         if (segment.key) {
             if (!place.empty()) {
                 place += '.';
@@ -145,7 +170,7 @@ Token DesignLoader::ExpectToken(Token token, const char* what) {
 }
 
 template <size_t N, typename F>
-void DesignLoader::Members(const std::array<const char*, N>& keys, uint32_t required, F&& onMember) {
+void DesignLoader::Members(const std::array<std::string_view, N>& keys, uint32_t required, F&& onMember) {
     static_assert(N <= 32);
     ExpectToken(Token::Object, "an object");
     const size_t start = reader_.ValueOffset();
@@ -164,14 +189,14 @@ void DesignLoader::Members(const std::array<const char*, N>& keys, uint32_t requ
             reader_.Fail(reader_.KeyOffset(), "key " + Quoted(key) + " given twice");
         }
         seen |= 1u << k;
-        path_.push_back({keys[k], 0});
+        Enter({keys[k].data(), 0});
         onMember(k);
-        path_.pop_back();
+        --depth_;
     }
     const uint32_t missing = required & ~seen;
     for (size_t k = 0; k < N; ++k) {
         if (missing & (1u << k)) {
-            reader_.Fail(start, std::string("missing key \"") + keys[k] + "\"");
+            reader_.Fail(start, "missing key \"" + std::string(keys[k]) + "\"");
         }
     }
 }
@@ -181,10 +206,14 @@ template <typename F> void DesignLoader::Elements(F&& onElement) {
     reader_.BeginArray();
     int64_t index = 0;
     while (reader_.NextElement()) {
-        path_.push_back({nullptr, index});
+        Enter({nullptr, index});
         onElement(index);
-        path_.pop_back();
+        --depth_;
         ++index;
+        if (buffer_ && reader_.Position() >= nextRelease_) {
+            buffer_->ReleaseBefore(base_ + reader_.Position());
+            nextRelease_ = reader_.Position() + ReleaseStep;
+        }
     }
 }
 
@@ -197,7 +226,27 @@ std::string DesignLoader::Text() {
     return text;
 }
 
+std::string DesignLoader::Name() {
+    std::string name = Text();
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
+            char cause[64];
+            std::snprintf(cause, sizeof cause, "a name cannot hold the control character 0x%02X",
+                          static_cast<unsigned>(static_cast<unsigned char>(c)));
+            FailValue(cause);
+        }
+    }
+    return name;
+}
+
 int32_t DesignLoader::Int(int64_t low, int64_t high) {
+    if (int64_t whole = 0; reader_.ReadWhole(whole)) {
+        if (whole < low || whole > high) {
+            FailValue(std::to_string(whole) + " is out of the range " + std::to_string(low) + ".." +
+                      std::to_string(high));
+        }
+        return static_cast<int32_t>(whole);
+    }
     ExpectToken(Token::Number, "a whole number");
     const double value = reader_.ReadNumber();
     if (value != std::floor(value)) {
@@ -247,8 +296,8 @@ DesignData DesignLoader::Load() {
 }
 
 void DesignLoader::Top(DesignData& design) {
-    static constexpr std::array<const char*, 9> Keys{"format",  "version",   "name",     "layers", "devices",
-                                                     "symbols", "padStacks", "circuits", "streams"};
+    static constexpr std::array<std::string_view, 9> Keys{
+        "format", "version", "name", "layers", "devices", "symbols", "padStacks", "circuits", "streams"};
     int memberNumber = 0;
     Members(Keys, 0b11, [&](size_t k) {
         if ((memberNumber == 0 && k != 0) || (memberNumber == 1 && k != 1)) {
@@ -275,7 +324,7 @@ void DesignLoader::Top(DesignData& design) {
             break;
         }
         case 2:
-            design.name = Text();
+            design.name = Name();
             break;
         case 3:
             Layers(design.layerNames);
@@ -307,19 +356,19 @@ void DesignLoader::Layers(std::array<std::string, 32>& names) {
         if (index >= static_cast<int64_t>(names.size())) {
             FailValue("more than 32 layer names");
         }
-        names[index] = Text();
+        names[index] = Name();
     });
 }
 
 DeviceData DesignLoader::Device() {
-    static constexpr std::array<const char*, 5> Keys{"name", "kind", "status", "package", "attributes"};
+    static constexpr std::array<std::string_view, 5> Keys{"name", "kind", "status", "package", "attributes"};
     DeviceData device;
     std::string package, tokens;
     bool hasPackage = false, hasTokens = false;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            device.name = Text();
+            device.name = Name();
             break;
         case 1:
             device.kind = Int(0, 2);
@@ -328,7 +377,7 @@ DeviceData DesignLoader::Device() {
             device.status = Int();
             break;
         case 3:
-            package = Text();
+            package = Name();
             hasPackage = true;
             if (package.find(' ') != std::string::npos) {
                 FailValue("a package name cannot hold a blank");
@@ -346,13 +395,13 @@ DeviceData DesignLoader::Device() {
 }
 
 SymbolData DesignLoader::Symbol() {
-    static constexpr std::array<const char*, 6> Keys{"name",    "kind",  "attributes",
-                                                     "entries", "items", "padStacks"};
+    static constexpr std::array<std::string_view, 6> Keys{"name",    "kind",  "attributes",
+                                                          "entries", "items", "padStacks"};
     SymbolData symbol;
     Members(Keys, 0b11, [&](size_t k) {
         switch (k) {
         case 0:
-            symbol.name = Text();
+            symbol.name = Name();
             break;
         case 1:
             if (reader_.Peek() == Token::String) {
@@ -385,12 +434,12 @@ SymbolData DesignLoader::Symbol() {
 }
 
 PadStackData DesignLoader::PadStack() {
-    static constexpr std::array<const char*, 4> Keys{"name", "holeCategory", "holeDiameter", "items"};
+    static constexpr std::array<std::string_view, 4> Keys{"name", "holeCategory", "holeDiameter", "items"};
     PadStackData padStack;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            padStack.name = Text();
+            padStack.name = Name();
             break;
         case 1:
             padStack.holeCategory = Int();
@@ -407,12 +456,12 @@ PadStackData DesignLoader::PadStack() {
 }
 
 EntryData DesignLoader::Entry() {
-    static constexpr std::array<const char*, 4> Keys{"name", "padStack", "x", "y"};
+    static constexpr std::array<std::string_view, 4> Keys{"name", "padStack", "x", "y"};
     EntryData entry;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            entry.name = Text();
+            entry.name = Name();
             break;
         case 1:
             entry.padStack = Text();
@@ -435,10 +484,12 @@ std::vector<ItemData> DesignLoader::Items() {
 }
 
 ItemData DesignLoader::Item() {
-    static constexpr std::array<const char*, 16> Keys{
+    static constexpr std::array<std::string_view, 16> Keys{
         "kind", "flags", "mask",     "layer",    "x",      "y",          "width",    "gap",
         "dx",   "dy",    "rotation", "diameter", "radius", "startAngle", "endAngle", "text"};
     ItemData item;
+    reader_.Peek();
+    const size_t start = reader_.ValueOffset();
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
@@ -501,21 +552,26 @@ ItemData DesignLoader::Item() {
             break;
         }
     });
+    // Extents are kept in 32 bits: an item reaching beyond them would be measured wrongly.
+    if (const std::optional<Box> box = ItemBox(ItemRecordOf(item)); box && !FitsCoordinates(*box)) {
+        reader_.Fail(start, "the item reaches beyond the coordinates " + std::to_string(Int32Min) + ".." +
+                                std::to_string(Int32Max));
+    }
     return item;
 }
 
 CircuitData DesignLoader::Circuit(std::vector<PageRef>& pageRefs) {
-    static constexpr std::array<const char*, 9> Keys{"name",   "pages", "schComps",   "layComps",  "nets",
-                                                     "traces", "vias",  "boardFrame", "boardItems"};
+    static constexpr std::array<std::string_view, 9> Keys{
+        "name", "pages", "schComps", "layComps", "nets", "traces", "vias", "boardFrame", "boardItems"};
     CircuitData circuit;
     circuit.hasBoardFrame = false;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            circuit.name = Text();
+            circuit.name = Name();
             break;
         case 1:
-            Elements([&](int64_t) { circuit.pages.push_back(PageData{Text()}); });
+            Elements([&](int64_t) { circuit.pages.push_back(PageData{Name()}); });
             break;
         case 2:
             Elements([&](int64_t) {
@@ -547,12 +603,13 @@ CircuitData DesignLoader::Circuit(std::vector<PageRef>& pageRefs) {
 }
 
 SchCompData DesignLoader::SchComp(PageRef& pageRef) {
-    static constexpr std::array<const char*, 6> Keys{"name", "page", "device", "symbol", "packed", "texts"};
+    static constexpr std::array<std::string_view, 6> Keys{"name",   "page",   "device",
+                                                          "symbol", "packed", "texts"};
     SchCompData comp;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            comp.name = Text();
+            comp.name = Name();
             break;
         case 1:
             if (reader_.Peek() == Token::String) {
@@ -580,12 +637,12 @@ SchCompData DesignLoader::SchComp(PageRef& pageRef) {
 }
 
 LayCompData DesignLoader::LayComp() {
-    static constexpr std::array<const char*, 5> Keys{"name", "device", "specialPart", "side", "symbol"};
+    static constexpr std::array<std::string_view, 5> Keys{"name", "device", "specialPart", "side", "symbol"};
     LayCompData comp;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            comp.name = Text();
+            comp.name = Name();
             break;
         case 1:
             comp.device = Text();
@@ -610,13 +667,13 @@ LayCompData DesignLoader::LayComp() {
 }
 
 NetData DesignLoader::Net() {
-    static constexpr std::array<const char*, 4> Keys{"name", "class", "flags", "nodes"};
+    static constexpr std::array<std::string_view, 4> Keys{"name", "class", "flags", "nodes"};
     NetData net;
     bool hasFlags = false;
     Members(Keys, 0b1, [&](size_t k) {
         switch (k) {
         case 0:
-            net.name = Text();
+            net.name = Name();
             break;
         case 1:
         case 2: {
@@ -649,8 +706,8 @@ NetData DesignLoader::Net() {
 }
 
 NodeData DesignLoader::Node() {
-    static constexpr std::array<const char*, 6> Keys{"schComp", "schEntry", "schConnected",
-                                                     "layComp", "layPin",   "layConnected"};
+    static constexpr std::array<std::string_view, 6> Keys{"schComp", "schEntry", "schConnected",
+                                                          "layComp", "layPin",   "layConnected"};
     NodeData node;
     Members(Keys, 0, [&](size_t k) {
         switch (k) {
@@ -678,7 +735,7 @@ NodeData DesignLoader::Node() {
 }
 
 TraceData DesignLoader::Trace() {
-    static constexpr std::array<const char*, 2> Keys{"net", "records"};
+    static constexpr std::array<std::string_view, 2> Keys{"net", "records"};
     TraceData trace;
     Members(Keys, 0, [&](size_t k) {
         if (k == 0) {
@@ -723,7 +780,7 @@ TraceSegmentData DesignLoader::TraceRecord() {
         }
         return record;
     }
-    static constexpr std::array<const char*, 5> Keys{"flags", "layer", "width", "x", "y"};
+    static constexpr std::array<std::string_view, 5> Keys{"flags", "layer", "width", "x", "y"};
     Members(Keys, 0, [&](size_t k) {
         switch (k) {
         case 0:
@@ -747,7 +804,7 @@ TraceSegmentData DesignLoader::TraceRecord() {
 }
 
 ViaData DesignLoader::Via() {
-    static constexpr std::array<const char*, 3> Keys{"x", "y", "span"};
+    static constexpr std::array<std::string_view, 3> Keys{"x", "y", "span"};
     ViaData via;
     Members(Keys, 0, [&](size_t k) {
         switch (k) {
@@ -781,7 +838,8 @@ void DesignLoader::BoardFrame(CircuitData& circuit) {
         circuit.hasBoardFrame = false;
         return;
     }
-    static constexpr std::array<const char*, 4> Keys{"x1", "y1", "x2", "y2"};
+    static constexpr std::array<std::string_view, 4> Keys{"x1", "y1", "x2", "y2"};
+    const size_t start = reader_.ValueOffset();
     Members(Keys, 0, [&](size_t k) {
         const int32_t value = Int();
         switch (k) {
@@ -799,11 +857,17 @@ void DesignLoader::BoardFrame(CircuitData& circuit) {
             break;
         }
     });
+    // The kernel keeps the frame's width and height in 32 bits: a larger frame would be listed
+    // with a size it does not have.
+    if (std::llabs(int64_t{circuit.boardX2} - circuit.boardX1) > Int32Max ||
+        std::llabs(int64_t{circuit.boardY2} - circuit.boardY1) > Int32Max) {
+        reader_.Fail(start, "the board frame is wider or higher than " + std::to_string(Int32Max) + " units");
+    }
     circuit.hasBoardFrame = true;
 }
 
 StreamData DesignLoader::Stream() {
-    static constexpr std::array<const char*, 5> Keys{"name", "label", "hierarchies", "hex", "text"};
+    static constexpr std::array<std::string_view, 5> Keys{"name", "label", "hierarchies", "hex", "text"};
     StreamData stream;
     bool hasContent = false;
     Members(Keys, 0b1, [&](size_t k) {
@@ -836,7 +900,8 @@ StreamData DesignLoader::Stream() {
 }
 
 std::string DesignLoader::Label() {
-    static constexpr std::array<const char*, 5> Keys{"number", "field4", "designer", "revision", "field137"};
+    static constexpr std::array<std::string_view, 5> Keys{"number", "field4", "designer", "revision",
+                                                          "field137"};
     static constexpr std::array<int, 5> Sizes{4, ProjectLabelField4Size, ProjectLabelDesignerSize,
                                               ProjectLabelRevisionSize, ProjectLabelField137Size};
     LabelFields label;
@@ -847,7 +912,7 @@ std::string DesignLoader::Label() {
         }
         std::string text = Text();
         if (text.size() > static_cast<size_t>(Sizes[k])) {
-            FailValue(std::string("the ") + Keys[k] + " text is longer than " + std::to_string(Sizes[k]) +
+            FailValue("the " + std::string(Keys[k]) + " text is longer than " + std::to_string(Sizes[k]) +
                       " characters");
         }
         (k == 1   ? label.field4
@@ -907,45 +972,53 @@ std::string DesignLoader::Hex() {
 // Every reference names the first object of that name; entry and pin indexes count from 1
 // and 0 stands for none.
 void DesignLoader::Resolve(DesignData& design) {
-    using Index = std::unordered_map<std::string_view, size_t>;
-    auto indexOf = [](const auto& objects, auto nameOf) {
-        Index index;
-        index.reserve(objects.size());
-        for (size_t i = 0; i < objects.size(); ++i) {
-            index.emplace(nameOf(objects[i]), i);
-        }
-        return index;
-    };
-    auto byName = [](const auto& object) -> std::string_view { return object.name; };
+    // Every reference is looked up once here, and the position found is kept in the data so
+    // that the kernel need not look again.
+    using Index = NameIndex;
+    auto indexOf = [](const auto& objects) { return NameIndex::Of(objects); };
+    auto find = [](const Index& index, const std::string& name) { return index.Find(name); };
+    // Places are spelt out only for a message: building one per object would cost more than
+    // the look-ups themselves on a large design.
     auto at = [](std::string place, size_t index) { return place + '[' + std::to_string(index) + ']'; };
 
-    const Index devices = indexOf(design.devices, byName);
-    const Index symbols = indexOf(design.symbols, byName);
-    auto checkDevice = [&](const std::string& place, const std::string& name) {
-        if (!name.empty() && !devices.count(name)) {
-            FailReference(place, "unknown device " + Quoted(name));
-        }
-    };
-    // The number of entries of the named symbol (0 for none).
-    auto checkSymbol = [&](const std::string& place, const std::string& name) -> size_t {
+    const Index devices = indexOf(design.devices);
+    const Index symbols = indexOf(design.symbols);
+    // A device reference: its position, 0 for none.
+    auto device = [&](const std::string& name, auto place) -> int32_t {
         if (name.empty()) {
             return 0;
         }
-        const auto found = symbols.find(name);
-        if (found == symbols.end()) {
-            FailReference(place, "unknown symbol " + Quoted(name));
+        const int32_t ref = find(devices, name);
+        if (ref == 0) {
+            FailReference(place() + ".device", "unknown device " + Quoted(name));
         }
-        return design.symbols[found->second].entries.size();
+        return ref;
+    };
+    auto symbol = [&](const std::string& name, auto place) -> int32_t {
+        if (name.empty()) {
+            return 0;
+        }
+        const int32_t ref = find(symbols, name);
+        if (ref == 0) {
+            FailReference(place() + ".symbol", "unknown symbol " + Quoted(name));
+        }
+        return ref;
+    };
+    auto entriesOf = [&](int32_t symbolRef) -> size_t {
+        return symbolRef == 0 ? 0 : design.symbols[static_cast<size_t>(symbolRef - 1)].entries.size();
     };
 
     for (size_t s = 0; s < design.symbols.size(); ++s) {
-        const SymbolData& symbol = design.symbols[s];
+        const SymbolData& symbolData = design.symbols[s];
+        if (symbolData.entries.empty()) {
+            continue;
+        }
         std::unordered_set<std::string_view> padStacks;
-        for (const PadStackData& padStack : symbol.padStacks) {
+        for (const PadStackData& padStack : symbolData.padStacks) {
             padStacks.insert(padStack.name);
         }
-        for (size_t e = 0; e < symbol.entries.size(); ++e) {
-            const std::string& name = symbol.entries[e].padStack;
+        for (size_t e = 0; e < symbolData.entries.size(); ++e) {
+            const std::string& name = symbolData.entries[e].padStack;
             if (!name.empty() && !padStacks.count(name)) {
                 FailReference(at(at("symbols", s) + ".entries", e) + ".padStack",
                               "unknown padstack " + Quoted(name) + " (not among the symbol's padStacks)");
@@ -963,77 +1036,86 @@ void DesignLoader::Resolve(DesignData& design) {
 
     for (size_t c = 0; c < design.circuits.size(); ++c) {
         CircuitData& circuit = design.circuits[c];
-        const std::string circuitPlace = at("circuits", c);
-        const Index pages = indexOf(circuit.pages, byName);
+        auto circuitPlace = [&](const char* list, size_t index) {
+            return at(at("circuits", c) + list, index);
+        };
+        const Index pages = indexOf(circuit.pages);
         std::vector<size_t> schEntries(circuit.schComps.size());
         for (size_t i = 0; i < circuit.schComps.size(); ++i) {
             SchCompData& comp = circuit.schComps[i];
-            const std::string place = at(circuitPlace + ".schComps", i);
+            auto place = [&] { return circuitPlace(".schComps", i); };
             const PageRef& ref = pageRefs_[c][i];
             if (ref.byName) {
-                const auto found = pages.find(ref.name);
-                if (found == pages.end()) {
-                    FailReference(place + ".page", "unknown page " + Quoted(ref.name));
+                const int32_t page = find(pages, ref.name);
+                if (page == 0) {
+                    FailReference(place() + ".page", "unknown page " + Quoted(ref.name));
                 }
-                comp.page = static_cast<int32_t>(found->second);
+                comp.page = page - 1;
             } else if (static_cast<size_t>(ref.index) >= circuit.pages.size()) {
                 const size_t count = circuit.pages.size();
-                FailReference(place + ".page", "no page " + std::to_string(ref.index) + ": the circuit has " +
-                                                   std::to_string(count) + (count == 1 ? " page" : " pages"));
+                FailReference(place() + ".page", "no page " + std::to_string(ref.index) +
+                                                     ": the circuit has " + std::to_string(count) +
+                                                     (count == 1 ? " page" : " pages"));
             } else {
                 comp.page = ref.index;
             }
-            checkDevice(place + ".device", comp.device);
-            schEntries[i] = checkSymbol(place + ".symbol", comp.symbol);
+            comp.deviceRef = device(comp.device, place);
+            comp.symbolRef = symbol(comp.symbol, place);
+            schEntries[i] = entriesOf(comp.symbolRef);
         }
         std::vector<size_t> layPins(circuit.layComps.size());
         for (size_t i = 0; i < circuit.layComps.size(); ++i) {
-            const LayCompData& comp = circuit.layComps[i];
-            const std::string place = at(circuitPlace + ".layComps", i);
-            checkDevice(place + ".device", comp.device);
-            layPins[i] = checkSymbol(place + ".symbol", comp.symbol);
+            LayCompData& comp = circuit.layComps[i];
+            auto place = [&] { return circuitPlace(".layComps", i); };
+            comp.deviceRef = device(comp.device, place);
+            comp.symbolRef = symbol(comp.symbol, place);
+            layPins[i] = entriesOf(comp.symbolRef);
         }
 
-        const Index schComps = indexOf(circuit.schComps, byName);
-        const Index layComps = indexOf(circuit.layComps, byName);
+        const Index schComps = indexOf(circuit.schComps);
+        const Index layComps = indexOf(circuit.layComps);
         // One side of a node: the component must exist and the index lie within its symbol.
-        auto checkSide = [&](const std::string& place, const char* compKey, const char* indexKey,
-                             const std::string& comp, int32_t index, const Index& comps,
-                             const std::vector<size_t>& counts, const char* what) {
+        auto side = [&](auto place, const char* compKey, const char* indexKey, const std::string& comp,
+                        int32_t index, const Index& comps, const std::vector<size_t>& counts,
+                        const char* what) -> int32_t {
             if (comp.empty()) {
                 if (index != 0) {
-                    FailReference(place + '.' + indexKey, std::string("an index without a ") + what);
+                    FailReference(place() + '.' + indexKey, std::string("an index without a ") + what);
                 }
-                return;
+                return 0;
             }
-            const auto found = comps.find(comp);
-            if (found == comps.end()) {
-                FailReference(place + '.' + compKey, std::string("unknown ") + what + ' ' + Quoted(comp));
+            const int32_t ref = find(comps, comp);
+            if (ref == 0) {
+                FailReference(place() + '.' + compKey, std::string("unknown ") + what + ' ' + Quoted(comp));
             }
-            const size_t count = counts[found->second];
+            const size_t count = counts[static_cast<size_t>(ref - 1)];
             if (static_cast<size_t>(index) > count) {
-                FailReference(place + '.' + indexKey, std::to_string(index) + " is beyond the " +
-                                                          std::to_string(count) +
-                                                          " entries of the symbol of " + Quoted(comp));
+                FailReference(place() + '.' + indexKey, std::to_string(index) + " is beyond the " +
+                                                            std::to_string(count) +
+                                                            " entries of the symbol of " + Quoted(comp));
             }
+            return ref;
         };
         for (size_t n = 0; n < circuit.nets.size(); ++n) {
-            const NetData& net = circuit.nets[n];
-            const std::string netPlace = at(circuitPlace + ".nets", n) + ".nodes";
+            NetData& net = circuit.nets[n];
             for (size_t k = 0; k < net.nodes.size(); ++k) {
-                const NodeData& node = net.nodes[k];
-                const std::string place = at(netPlace, k);
-                checkSide(place, "schComp", "schEntry", node.schComp, node.schEntry, schComps, schEntries,
-                          "schematic component");
-                checkSide(place, "layComp", "layPin", node.layComp, node.layPin, layComps, layPins,
-                          "layout component");
+                NodeData& node = net.nodes[k];
+                auto place = [&] { return at(circuitPlace(".nets", n) + ".nodes", k); };
+                node.schCompRef = side(place, "schComp", "schEntry", node.schComp, node.schEntry, schComps,
+                                       schEntries, "schematic component");
+                node.layCompRef = side(place, "layComp", "layPin", node.layComp, node.layPin, layComps,
+                                       layPins, "layout component");
             }
         }
-        const Index nets = indexOf(circuit.nets, byName);
+        const Index nets = indexOf(circuit.nets);
         for (size_t t = 0; t < circuit.traces.size(); ++t) {
-            const std::string& net = circuit.traces[t].net;
-            if (!net.empty() && !nets.count(net)) {
-                FailReference(at(circuitPlace + ".traces", t) + ".net", "unknown net " + Quoted(net));
+            TraceData& trace = circuit.traces[t];
+            if (trace.net.empty()) {
+                continue;
+            }
+            trace.netRef = find(nets, trace.net);
+            if (trace.netRef == 0) {
+                FailReference(circuitPlace(".traces", t) + ".net", "unknown net " + Quoted(trace.net));
             }
         }
     }
@@ -1041,25 +1123,48 @@ void DesignLoader::Resolve(DesignData& design) {
 
 } // namespace
 
-DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameForMessages) {
+namespace {
+
+// Line and column of an offset of the text (which begins `base` bytes into the file), read
+// again from the file: the loader gives back what it has passed, and a message may point
+// behind it, at the start of a large object.
+TextPosition PositionInFile(const QString& path, size_t base, size_t offset) {
+    TextPosition position;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(static_cast<qint64>(base))) {
+        return position;
+    }
+    char chunk[1 << 16];
+    while (offset > 0) {
+        const qint64 got = file.read(chunk, static_cast<qint64>(std::min(offset, sizeof chunk)));
+        if (got <= 0) {
+            break;
+        }
+        position.Advance(chunk, static_cast<size_t>(got));
+        offset -= static_cast<size_t>(got);
+    }
+    return position;
+}
+
+size_t ByteOrderMark(const char* data, size_t size) {
+    return size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF" ? 3 : 0; // some editors write one
+}
+
+// `path` names the file the loader's buffer was read from, when it gives back what it passed.
+DesignFileResult Load(DesignLoader& loader, const QString& nameForMessages, const FileBytes* buffer,
+                      size_t base) {
     DesignFileResult result;
-    if (bytes.size() > MaxDesignFileSize) {
-        result.error =
-            nameForMessages + QStringLiteral(": the file is larger than %1 MiB").arg(MaxDesignFileSize >> 20);
-        return result;
-    }
-    const char* data = bytes.constData();
-    size_t size = static_cast<size_t>(bytes.size());
-    if (size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF") {
-        data += 3; // a byte order mark some editors write
-        size -= 3;
-    }
-    DesignLoader loader(data, size);
     try {
         result.design = loader.Load();
     } catch (const JsonReadError& error) {
         int line = 0, column = 0;
-        loader.LineColumn(error.offset, line, column);
+        if (buffer && buffer->Released() > 0) {
+            const TextPosition position = PositionInFile(nameForMessages, base, error.offset);
+            line = position.line;
+            column = position.column;
+        } else {
+            loader.LineColumn(error.offset, line, column);
+        }
         const std::string place = loader.Place();
         const QString where = QStringLiteral("line %1, column %2").arg(line).arg(column);
         result.error =
@@ -1075,24 +1180,34 @@ DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameFor
     return result;
 }
 
+} // namespace
+
+DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameForMessages) {
+    if (bytes.size() > MaxDesignFileSize) {
+        DesignFileResult result;
+        result.error =
+            nameForMessages + QStringLiteral(": the file is larger than %1 MiB").arg(MaxDesignFileSize >> 20);
+        return result;
+    }
+    const size_t base = ByteOrderMark(bytes.constData(), static_cast<size_t>(bytes.size()));
+    DesignLoader loader(bytes.constData() + base, static_cast<size_t>(bytes.size()) - base);
+    return Load(loader, nameForMessages, nullptr, base);
+}
+
 DesignFileResult LoadDesignFile(const QString& path) {
     DesignFileResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = path + QStringLiteral(": cannot open the file: ") + file.errorString();
+    FileBytes bytes;
+    try {
+        if (!bytes.Read(path, MaxDesignFileSize, &result.error)) {
+            return result;
+        }
+    } catch (const std::bad_alloc&) {
+        result.error = path + QStringLiteral(": not enough memory to load the design");
         return result;
     }
-    if (file.size() > MaxDesignFileSize) {
-        result.error = path + QStringLiteral(": the file is larger than %1 MiB").arg(MaxDesignFileSize >> 20);
-        return result;
-    }
-    // Read no more than the limit allows, even if the file grows meanwhile.
-    const QByteArray bytes = file.read(MaxDesignFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = path + QStringLiteral(": cannot read the file: ") + file.errorString();
-        return result;
-    }
-    return LoadDesignBytes(bytes, path);
+    const size_t base = ByteOrderMark(bytes.Data(), bytes.Size());
+    DesignLoader loader(bytes, base);
+    return Load(loader, path, &bytes, base);
 }
 
 } // namespace vxw

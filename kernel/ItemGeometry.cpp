@@ -125,6 +125,31 @@ FrameRect Box::ToFrameRect() const {
     return rect;
 }
 
+bool FitsCoordinates(const Box& box) {
+    return Clamp32(box.x1) == box.x1 && Clamp32(box.y1) == box.y1 && Clamp32(box.x2) == box.x2 &&
+           Clamp32(box.y2) == box.y2;
+}
+
+ItemRecord ItemRecordOf(const ItemData& item) {
+    ItemRecord record;
+    record.kind = item.kind;
+    record.flags = item.flags;
+    record.mask = item.mask;
+    record.layer = item.layer;
+    record.x = item.x;
+    record.y = item.y;
+    record.width = item.width;
+    record.gap = item.gap;
+    record.dx = item.dx;
+    record.dy = item.dy;
+    record.rotation = item.rotation;
+    record.diameter = item.diameter;
+    record.radius = item.radius;
+    record.startAngle = item.startAngle;
+    record.endAngle = item.endAngle;
+    return record;
+}
+
 double NormalizedAngle(double degrees) {
     if (!std::isfinite(degrees)) {
         return 0;

@@ -15,6 +15,7 @@
 //  - Texts and unknown kinds have no extent.
 // Coordinates are computed in 64 bits and clamped to the 32-bit range.
 
+#include "kernel/DesignData.h"
 #include "kernel/KernelRecords.h"
 
 #include <optional>
@@ -32,6 +33,10 @@ struct Box {
 };
 
 std::optional<Box> ItemBox(const ItemRecord& item);
+// Whether a box lies within the 32-bit coordinates the kernel keeps extents in.
+bool FitsCoordinates(const Box& box);
+// The kernel's record of an item of the design data.
+ItemRecord ItemRecordOf(const ItemData& item);
 
 // Angles into [0, 360); values that are not finite give 0.
 double NormalizedAngle(double degrees);

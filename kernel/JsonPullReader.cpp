@@ -293,21 +293,63 @@ uint32_t JsonPullReader::ReadUtf8(unsigned char lead) {
     return code;
 }
 
+bool JsonPullReader::ReadWhole(int64_t& value) {
+    SkipSpace();
+    size_t p = pos_;
+    const bool negative = p < size_ && data_[p] == '-';
+    if (negative) {
+        ++p;
+    }
+    const size_t digits = p;
+    uint64_t whole = 0;
+    if (p < size_ && data_[p] == '0') {
+        ++p;
+    } else {
+        while (p < size_ && IsDigit(data_[p]) && p - digits < 18) {
+            whole = whole * 10 + static_cast<uint64_t>(data_[p] - '0');
+            ++p;
+        }
+    }
+    // Nothing read, more digits than are added up exactly, or a fraction or exponent: the
+    // general reader takes it (a digit after a leading zero ends the number, as in JSON).
+    const bool longer = p < size_ && IsDigit(data_[p]) && whole != 0;
+    const bool real = p < size_ && (data_[p] == '.' || data_[p] == 'e' || data_[p] == 'E');
+    if (p == digits || longer || real) {
+        return false;
+    }
+    valueOffset_ = pos_;
+    pos_ = p;
+    value = negative ? -static_cast<int64_t>(whole) : static_cast<int64_t>(whole);
+    return true;
+}
+
 double JsonPullReader::ReadNumber() {
     SkipSpace();
     const size_t start = pos_;
     size_t p = pos_;
-    if (p < size_ && data_[p] == '-') {
+    const bool negative = p < size_ && data_[p] == '-';
+    if (negative) {
         ++p;
     }
+    // Whole numbers, nearly every number of a design, are added up as they are scanned.
+    uint64_t whole = 0;
+    const size_t digits = p;
     if (p < size_ && data_[p] == '0') {
         ++p;
     } else if (p < size_ && IsDigit(data_[p])) {
         while (p < size_ && IsDigit(data_[p])) {
+            whole = whole * 10 + static_cast<uint64_t>(data_[p] - '0');
             ++p;
         }
     } else {
         Fail(start, "invalid number");
+    }
+    const bool plain = p == size_ || (data_[p] != '.' && data_[p] != 'e' && data_[p] != 'E');
+    if (plain && p - digits <= 18) {
+        // Exact below 10^18; the conversion rounds as reading the text would.
+        pos_ = p;
+        const double value = static_cast<double>(whole);
+        return negative ? -value : value;
     }
     if (p < size_ && data_[p] == '.') {
         ++p;
@@ -368,23 +410,25 @@ void JsonPullReader::ExpectEnd() {
     }
 }
 
-void JsonPullReader::LineColumn(size_t offset, int& line, int& column) const {
-    if (offset > size_) {
-        offset = size_;
-    }
-    line = 1;
-    size_t lineStart = 0;
-    for (const char* p = data_; (p = static_cast<const char*>(std::memchr(p, '\n', data_ + offset - p)));) {
+void TextPosition::Advance(const char* text, size_t size) {
+    const char* end = text + size;
+    for (const char* p = text; (p = static_cast<const char*>(std::memchr(p, '\n', end - p)));) {
         ++line;
-        ++p;
-        lineStart = p - data_;
+        column = 1;
+        text = ++p;
     }
-    column = 1;
-    for (size_t i = lineStart; i < offset; ++i) {
-        if ((static_cast<unsigned char>(data_[i]) & 0xC0) != 0x80) {
+    for (const char* p = text; p < end; ++p) {
+        if ((static_cast<unsigned char>(*p) & 0xC0) != 0x80) {
             ++column;
         }
     }
+}
+
+void JsonPullReader::LineColumn(size_t offset, int& line, int& column) const {
+    TextPosition position;
+    position.Advance(data_, offset > size_ ? size_ : offset);
+    line = position.line;
+    column = position.column;
 }
 
 } // namespace vxw

@@ -5,9 +5,15 @@
 
 #include "kernel/MemoryKernel.h"
 
+#include "kernel/ItemGeometry.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace vxw {
 namespace {
@@ -45,6 +51,15 @@ MemoryKernel::MemoryKernel() {
 }
 
 MemoryKernel::MemoryKernel(const DesignData& data) {
+    // Nothing is changed when the data is not consumed.
+    Build(const_cast<DesignData&>(data), false);
+}
+
+MemoryKernel::MemoryKernel(DesignData&& data) {
+    Build(data, true);
+}
+
+void MemoryKernel::Build(DesignData& data, bool consume) {
     // Sizing the tables up front spares a large design repeated copying while it is built.
     std::size_t schComps = 0, layComps = 0, nets = 0, nodes = 0, traces = 0, vias = 0, texts = 0;
     for (const CircuitData& circuit : data.circuits) {
@@ -91,14 +106,19 @@ MemoryKernel::MemoryKernel(const DesignData& data) {
     for (const PadStackData& padStack : data.padStacks) {
         AddPadStack(padStack, padStackMap_);
     }
+    // Ids in list order, for references that come with the position of what they name.
+    References references;
+    references.devices.reserve(data.devices.size());
     for (const DeviceData& device : data.devices) {
         const int32_t id =
             store_.NewObject(ObjectKind::Device, device.name, static_cast<uint32_t>(devices_.size()));
         devices_.push_back(StoredDevice{device.kind, device.status, store_.Intern(device.attributes)});
         store_.Append(deviceMap_, id);
+        references.devices.push_back(id);
     }
+    references.symbols.reserve(data.symbols.size());
     for (const SymbolData& symbol : data.symbols) {
-        AddSymbol(symbol, symbol.kind, symbol.name);
+        references.symbols.push_back(AddSymbol(symbol, symbol.kind, symbol.name));
     }
     for (const StreamData& stream : data.streams) {
         const int32_t id =
@@ -109,7 +129,10 @@ MemoryKernel::MemoryKernel(const DesignData& data) {
         store_.Append(fileMap_, id);
     }
     for (std::size_t i = 0; i < data.circuits.size(); ++i) {
-        AddCircuit(data.circuits[i], hierarchyIds[i]);
+        AddCircuit(data.circuits[i], hierarchyIds[i], references, consume);
+        if (consume) {
+            data.circuits[i] = CircuitData{};
+        }
     }
     if (!hierarchyIds.empty()) {
         DB_SetCurHier(hierarchyIds.front());
@@ -120,6 +143,10 @@ MemoryKernel::~MemoryKernel() = default;
 
 std::unique_ptr<MemoryKernel> MemoryKernel::FromData(const DesignData& data) {
     return std::make_unique<MemoryKernel>(data);
+}
+
+std::unique_ptr<MemoryKernel> MemoryKernel::FromData(DesignData&& data) {
+    return std::make_unique<MemoryKernel>(std::move(data));
 }
 
 void MemoryKernel::CreateGlobals() {
@@ -146,6 +173,14 @@ int32_t MemoryKernel::Resolve(int32_t map, const std::string& name) {
     return id > 0 ? id : dangling_;
 }
 
+int32_t MemoryKernel::Resolve(int32_t map, const std::string& name, int32_t position,
+                              const std::vector<int32_t>& ids) {
+    if (position > 0 && static_cast<std::size_t>(position) <= ids.size() && ids[position - 1] > 0) {
+        return ids[static_cast<std::size_t>(position - 1)];
+    }
+    return Resolve(map, name);
+}
+
 int32_t MemoryKernel::NewItem(const ItemRecord& record, std::string_view text) {
     ItemRecord stored = record;
     if (IsDrawnKind(stored.kind)) {
@@ -162,23 +197,7 @@ int32_t MemoryKernel::NewItem(const ItemRecord& record, std::string_view text) {
 }
 
 int32_t MemoryKernel::AddItem(const ItemData& item, int32_t container) {
-    ItemRecord record;
-    record.kind = item.kind;
-    record.flags = item.flags;
-    record.mask = item.mask;
-    record.layer = item.layer;
-    record.x = item.x;
-    record.y = item.y;
-    record.width = item.width;
-    record.gap = item.gap;
-    record.dx = item.dx;
-    record.dy = item.dy;
-    record.rotation = item.rotation;
-    record.diameter = item.diameter;
-    record.radius = item.radius;
-    record.startAngle = item.startAngle;
-    record.endAngle = item.endAngle;
-    const int32_t id = NewItem(record, item.text);
+    const int32_t id = NewItem(ItemRecordOf(item), item.text);
     store_.Append(container, id);
     return id;
 }
@@ -276,7 +295,29 @@ int32_t MemoryKernel::AddSymbol(const SymbolData& data, int32_t kind, std::strin
     return id;
 }
 
-void MemoryKernel::AddCircuit(const CircuitData& circuit, int32_t hierarchy) {
+namespace {
+
+// Gives back the memory of data the kernel has taken in, when the caller handed it over.
+template <typename T> void Release(bool consume, T& data) {
+    if (consume) {
+        T().swap(data);
+    }
+}
+
+// Hands the pages freed by a section of many small objects back to the system, so that the
+// kernel's own tables, which grow meanwhile, do not add to what the data took.
+void ReturnFreedMemory(bool consume) {
+#ifdef __GLIBC__
+    if (consume) {
+        malloc_trim(0);
+    }
+#endif
+}
+
+} // namespace
+
+void MemoryKernel::AddCircuit(CircuitData& circuit, int32_t hierarchy, const References& references,
+                              bool consume) {
     StoredHierarchy stored;
     stored.pages = store_.NewContainer(ObjectKind::Page, false);
     stored.schComps = store_.NewContainer(ObjectKind::SchComp, false);
@@ -297,13 +338,15 @@ void MemoryKernel::AddCircuit(const CircuitData& circuit, int32_t hierarchy) {
     }
     stored.currentPage = pageIds.empty() ? 0 : pageIds.front();
 
+    std::vector<int32_t> schCompIds;
+    schCompIds.reserve(circuit.schComps.size());
     for (const SchCompData& comp : circuit.schComps) {
         StoredSchComp data;
         data.page = comp.page >= 0 && static_cast<std::size_t>(comp.page) < pageIds.size()
                         ? pageIds[static_cast<std::size_t>(comp.page)]
                         : dangling_;
-        data.symbol = Resolve(symbolMap_, comp.symbol);
-        data.device = Resolve(deviceMap_, comp.device);
+        data.symbol = Resolve(symbolMap_, comp.symbol, comp.symbolRef, references.symbols);
+        data.device = Resolve(deviceMap_, comp.device, comp.deviceRef, references.devices);
         data.packed = comp.packed;
         data.texts = store_.NewContainer(ObjectKind::Item, true);
         for (const ItemData& text : comp.texts) {
@@ -313,29 +356,39 @@ void MemoryKernel::AddCircuit(const CircuitData& circuit, int32_t hierarchy) {
             store_.NewObject(ObjectKind::SchComp, comp.name, static_cast<uint32_t>(schComps_.size()));
         schComps_.push_back(data);
         store_.Append(stored.schComps, id);
+        schCompIds.push_back(id);
     }
+    Release(consume, circuit.schComps);
+    ReturnFreedMemory(consume);
 
+    std::vector<int32_t> layCompIds;
+    layCompIds.reserve(circuit.layComps.size());
     for (const LayCompData& comp : circuit.layComps) {
         StoredLayComp data;
         data.flags = comp.bottom ? LayoutBottomSide : 0;
-        data.symbol = Resolve(symbolMap_, comp.symbol);
-        data.device = Resolve(deviceMap_, comp.device);
+        data.symbol = Resolve(symbolMap_, comp.symbol, comp.symbolRef, references.symbols);
+        data.device = Resolve(deviceMap_, comp.device, comp.deviceRef, references.devices);
         data.specialPart = comp.specialPart ? 1 : 0;
         const int32_t id =
             store_.NewObject(ObjectKind::LayComp, comp.name, static_cast<uint32_t>(layComps_.size()));
         layComps_.push_back(data);
         store_.Append(stored.layComps, id);
+        layCompIds.push_back(id);
     }
+    Release(consume, circuit.layComps);
+    ReturnFreedMemory(consume);
 
-    for (const NetData& net : circuit.nets) {
+    std::vector<int32_t> netIds;
+    netIds.reserve(circuit.nets.size());
+    for (NetData& net : circuit.nets) {
         const int32_t nodes = store_.NewContainer(ObjectKind::Node, false);
         for (const NodeData& node : net.nodes) {
             NodeRecord record;
             record.flags = (node.schConnected ? NodeSchematicConnected : 0) |
                            (node.layConnected ? NodeLayoutConnected : 0);
-            record.schComp = Resolve(stored.schComps, node.schComp);
+            record.schComp = Resolve(stored.schComps, node.schComp, node.schCompRef, schCompIds);
             record.schEntry = node.schEntry;
-            record.layComp = Resolve(stored.layComps, node.layComp);
+            record.layComp = Resolve(stored.layComps, node.layComp, node.layCompRef, layCompIds);
             record.layPin = node.layPin;
             const int32_t id = store_.NewObject(ObjectKind::Node, {}, static_cast<uint32_t>(nodes_.size()));
             nodes_.push_back(record);
@@ -344,11 +397,14 @@ void MemoryKernel::AddCircuit(const CircuitData& circuit, int32_t hierarchy) {
         const int32_t id = store_.NewObject(ObjectKind::Net, net.name, static_cast<uint32_t>(nets_.size()));
         nets_.push_back(StoredNet{net.flags, nodes});
         store_.Append(stored.nets, id);
+        netIds.push_back(id);
+        Release(consume, net.nodes);
     }
+    ReturnFreedMemory(consume);
 
-    for (const TraceData& trace : circuit.traces) {
+    for (TraceData& trace : circuit.traces) {
         StoredTrace data;
-        data.net = Resolve(stored.nets, trace.net);
+        data.net = Resolve(stored.nets, trace.net, trace.netRef, netIds);
         data.records.reserve(trace.records.size());
         for (const TraceSegmentData& segment : trace.records) {
             data.records.push_back(
@@ -357,7 +413,9 @@ void MemoryKernel::AddCircuit(const CircuitData& circuit, int32_t hierarchy) {
         const int32_t id = store_.NewObject(ObjectKind::Trace, {}, static_cast<uint32_t>(traces_.size()));
         traces_.push_back(std::move(data));
         store_.Append(stored.traces, id);
+        Release(consume, trace.records);
     }
+    ReturnFreedMemory(consume);
 
     for (const ViaData& via : circuit.vias) {
         const int32_t id = store_.NewObject(ObjectKind::Via, {}, static_cast<uint32_t>(vias_.size()));

@@ -20,11 +20,15 @@ public:
     // An empty design: no hierarchies, no symbols, no streams.
     MemoryKernel();
     explicit MemoryKernel(const DesignData& data);
+    // Takes the data over and gives back its memory part by part as the kernel is built, so a
+    // large design is not held twice.
+    explicit MemoryKernel(DesignData&& data);
     ~MemoryKernel() override;
     MemoryKernel(const MemoryKernel&) = delete;
     MemoryKernel& operator=(const MemoryKernel&) = delete;
 
     static std::unique_ptr<MemoryKernel> FromData(const DesignData& data);
+    static std::unique_ptr<MemoryKernel> FromData(DesignData&& data);
 
     // The id -(circuit + 15000) that stands for the board frame symbol of a circuit.
     static constexpr int32_t FrameSymbolId(int32_t circuit) { return -(circuit + FrameIdBase); }
@@ -178,8 +182,12 @@ private:
     };
 
     // Building.
+    struct References {
+        std::vector<int32_t> devices, symbols; // ids in the data's list order
+    };
+    void Build(DesignData& data, bool consume);
     void CreateGlobals();
-    void AddCircuit(const CircuitData& circuit, int32_t hierarchy);
+    void AddCircuit(CircuitData& circuit, int32_t hierarchy, const References& references, bool consume);
     int32_t AddItem(const ItemData& item, int32_t container);
     int32_t NewItem(const ItemRecord& record, std::string_view text);
     int32_t AddPadStack(const PadStackData& padStack, int32_t container);
@@ -187,6 +195,8 @@ private:
     int32_t AddSymbol(const SymbolData& symbol, int32_t kind, std::string_view name);
     int32_t NewSymbol(std::string_view name, int32_t kind, std::string_view attributes);
     int32_t Resolve(int32_t map, const std::string& name);
+    // The id at a 1-based position of `ids` when the reference carries one, else by name.
+    int32_t Resolve(int32_t map, const std::string& name, int32_t position, const std::vector<int32_t>& ids);
 
     // Reading.
     StoredHierarchy* Hierarchy(int32_t id);

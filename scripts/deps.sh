@@ -13,5 +13,5 @@ lg_need_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-LG_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+LG_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev)
 LG_CLANG_PACKAGES=(clang-14 libclang-rt-14-dev)

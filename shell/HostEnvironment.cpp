@@ -13,7 +13,7 @@ QString OpenDesign(const QString& path) {
     if (!loaded.Ok()) {
         return loaded.error;
     }
-    InstallKernel(MemoryKernel::FromData(*loaded.design));
+    InstallKernel(MemoryKernel::FromData(std::move(*loaded.design)));
     return QString();
 }
 

@@ -127,6 +127,83 @@ TEST(DesignFileRefusal, TypesKeysAndRanges) {
     });
 }
 
+TEST(DesignFileRefusal, ControlCharactersInNames) {
+    // Every kind of name, with a line break, a carriage return, a low control byte or an escape
+    // character; a tab and control characters in other texts are kept.
+    const std::string cases[][2] = {
+        {R"("name": "P\nQ")", "name (line 1, column 48): a name cannot hold the control character 0x0A"},
+        {R"("layers": ["TOP\r"])",
+         "layers[0] (line 1, column 51): a name cannot hold the control character 0x0D"},
+        {R"("devices": [{"name": "D\u0001"}])",
+         "devices[0].name (line 1, column 61): a name cannot hold the control character 0x01"},
+        {R"("devices": [{"name": "D", "package": "P\u001b"}])",
+         "devices[0].package (line 1, column 77): a name cannot hold the control character 0x1B"},
+        {R"("symbols": [{"name": "S\n", "kind": 1}])",
+         "symbols[0].name (line 1, column 61): a name cannot hold the control character 0x0A"},
+        {R"("symbols": [{"name": "S", "kind": 2, "padStacks": [{"name": "\r"}]}])",
+         "symbols[0].padStacks[0].name (line 1, column 100): a name cannot hold the control character 0x0D"},
+        {R"("symbols": [{"name": "S", "kind": 1, "entries": [{"name": "\r"}]}])",
+         "symbols[0].entries[0].name (line 1, column 98): a name cannot hold the control character 0x0D"},
+        {R"("padStacks": [{"name": "A\u0000"}])",
+         "padStacks[0].name (line 1, column 63): the text holds a NUL character"},
+        {R"("circuits": [{"name": "C\n"}])",
+         "circuits[0].name (line 1, column 62): a name cannot hold the control character 0x0A"},
+        {R"("circuits": [{"name": "C", "pages": ["A\u0002"]}])",
+         "circuits[0].pages[0] (line 1, column 77): a name cannot hold the control character 0x02"},
+        {R"("circuits": [{"name": "C", "schComps": [{"name": "A\r\nB"}]}])",
+         "circuits[0].schComps[0].name (line 1, column 89): a name cannot hold the control character 0x0D"},
+        {R"("circuits": [{"name": "C", "layComps": [{"name": "\u001f"}]}])",
+         "circuits[0].layComps[0].name (line 1, column 89): a name cannot hold the control character 0x1F"},
+        {R"("circuits": [{"name": "C", "nets": [{"name": "N\n"}]}])",
+         "circuits[0].nets[0].name (line 1, column 85): a name cannot hold the control character 0x0A"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c[0]);
+        EXPECT_EQ(Refusal(Doc(c[0])), "t.vxd: " + c[1]);
+    }
+    const DesignFileResult kept = LoadDesignBytes(
+        Doc(R"("name": "P\tQ", "devices": [{"name": "D\t", "attributes": ["line\r\nend\u0001"]}],
+               "symbols": [{"name": "S", "kind": 1, "items": [{"kind": "text", "text": "a\nb"}]}])"),
+        QStringLiteral("t.vxd"));
+    ASSERT_TRUE(kept.Ok()) << kept.error.toStdString();
+    EXPECT_EQ(kept.design->name, "P\tQ");
+    EXPECT_EQ(kept.design->devices[0].attributes, "line\r\nend\x01");
+    EXPECT_EQ(kept.design->symbols[0].items[0].text, "a\nb");
+}
+
+TEST(DesignFileRefusal, GeometryBeyondThirtyTwoBits) {
+    const std::string frame = R"("circuits": [{"name": "C", "boardFrame": )";
+    const std::string item = R"("symbols": [{"name": "S", "kind": 2, "items": [)";
+    ExpectRefusals({
+        {Doc(frame + R"({"x1": -2000000000, "y1": 0, "x2": 2000000000, "y2": 10}}])"),
+         "circuits[0].boardFrame (line 1, column 81): the board frame is wider or higher than 2147483647 "
+         "units"},
+        {Doc(frame + R"({"x1": 0, "y1": 2147483647, "x2": 0, "y2": -1}}])"),
+         "circuits[0].boardFrame (line 1, column 81): the board frame is wider or higher than 2147483647 "
+         "units"},
+        {Doc(item + R"({"kind": "line", "x": 2147483000, "dx": 1000}]}])"),
+         "symbols[0].items[0] (line 1, column 87): the item reaches beyond the coordinates "
+         "-2147483648..2147483647"},
+        {Doc(item + R"({"kind": "circle", "x": -2147483000, "diameter": 2000}]}])"),
+         "symbols[0].items[0] (line 1, column 87): the item reaches beyond the coordinates "
+         "-2147483648..2147483647"},
+        {Doc(item + R"({"kind": "rectangle", "y": 2147483000, "dx": 10, "dy": 10, "width": 2000}]}])"),
+         "symbols[0].items[0] (line 1, column 87): the item reaches beyond the coordinates "
+         "-2147483648..2147483647"},
+        {Doc(R"("circuits": [{"name": "C", "boardItems": [{"kind": "arc", "radius": 2147483647, "x": -2}]}])"),
+         "circuits[0].boardItems[0] (line 1, column 82): the item reaches beyond the coordinates "
+         "-2147483648..2147483647"},
+    });
+    // Right at the edges, and texts far out, still load.
+    const DesignFileResult edge =
+        LoadDesignBytes(Doc(frame + R"({"x1": -1, "y1": 0, "x2": 2147483646, "y2": -2147483647},
+                         "boardItems": [{"kind": "line", "x": -2147483648, "dx": 4294967295},
+                                        {"kind": "text", "x": 2147483647, "text": "far"}]}])")
+                            .replace("4294967295", "2147483647"),
+                        QStringLiteral("t.vxd"));
+    EXPECT_TRUE(edge.Ok()) << edge.error.toStdString();
+}
+
 TEST(DesignFileRefusal, ReferencesToUnknownObjects) {
     ExpectRefusals({
         {WithCircuit(R"("schComps": [{"name": "U9", "page": "Nope"}])"),
@@ -216,6 +293,51 @@ TEST(DesignFileRefusal, FileLevelProblems) {
     badFile.close();
     EXPECT_EQ(LoadDesignFile(bad).error.toStdString(),
               bad.toStdString() + ": name (line 1, column 48): expected a string");
+}
+
+TEST(DesignFileRefusal, LargeFileNamesTheSamePlacesAsItsBytes) {
+    // A file is given back as the loader passes it, so a message about an object that began
+    // megabytes earlier is placed by reading the file again: it must read as the bytes would.
+    std::string nodes;
+    for (int i = 0; i < 160000; ++i) {
+        nodes += i == 0 ? "\n" : ",\n";
+        nodes += R"(  {"schComp": "U1", "schEntry": 1, "layComp": "U1", "layPin": 2})";
+    }
+    const std::string net = "{\"name\": \"N\", \"nodes\": [" + nodes + "]}";
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::vector<std::string> texts{
+        WithCircuit(Comps + ", \"nets\": [" + net + "]").toStdString(),
+        bom + WithCircuit(Comps + ", \"nets\": [" + net + "], \"traces\": [{\"net\": \"Ñ\"}]").toStdString(),
+        bom + Doc("\"name\": \"Ä\",\n\"circuits\": [{\"pages\": [], \"nets\": [" + net + "]}]").toStdString(),
+        Doc("\"circuits\": [{\"name\": \"C\", \"nets\": [" + net + "], \"vias\": [{\"x\": 1.5}]}]")
+            .toStdString(),
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("large.vxd"));
+    std::vector<std::string> messages;
+    for (const std::string& text : texts) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        file.close();
+        const DesignFileResult fromFile = LoadDesignFile(path);
+        const DesignFileResult fromBytes = LoadDesignBytes(QByteArray::fromStdString(text), path);
+        EXPECT_EQ(fromFile.error.toStdString(), fromBytes.error.toStdString());
+        messages.push_back(fromFile.error.toStdString());
+        ASSERT_EQ(fromFile.Ok(), fromBytes.Ok());
+        if (fromFile.Ok()) {
+            EXPECT_EQ(DesignToJson(*fromFile.design), DesignToJson(*fromBytes.design));
+        }
+    }
+    const std::string prefix = path.toStdString() + ": ";
+    EXPECT_EQ(
+        messages,
+        (std::vector<std::string>{
+            "",
+            prefix + "circuits[0].traces[0].net: unknown net \"\xC3\x91\"",
+            prefix + "circuits[0] (line 2, column 14): missing key \"name\"",
+            prefix + "circuits[0].vias[0].x (line 160001, column 85): expected a whole number, found 1.5",
+        }));
 }
 
 } // namespace

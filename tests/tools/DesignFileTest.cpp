@@ -102,11 +102,12 @@ TEST(DesignFile, RoundTripKeepsEveryField) {
 TEST(DesignFile, HostileTextRoundTrips) {
     DesignData design;
     design.name = std::string(5000, 'x');
-    const std::string hostile[] = {"",         "a,b", "\"quoted\"",  "line\r\nend", "\xE9\xFF\xA0",
+    // Names cannot hold control characters other than tab; other texts keep them.
+    const std::string hostile[] = {"",         "a,b", "\"quoted\"",  "tab\tend", "\xE9\xFF\xA0",
                                    "\\back\\", "tr ", "\x7F\x9F\x80"};
     for (const std::string& name : hostile) {
-        design.devices.push_back({name, 1, 0, name});
-        design.symbols.push_back({name, SymbolPackage, name, {{name, "", 0, 0}}, {}, {}});
+        design.devices.push_back({name, 1, 0, name + "line\r\nend"});
+        design.symbols.push_back({name, SymbolPackage, name + "\x01", {{name, "", 0, 0}}, {}, {}});
     }
     design.devices.push_back({"Case", 1, 0, ""});
     design.devices.push_back({"CASE", 1, 0, ""});

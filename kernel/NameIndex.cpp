@@ -1,0 +1,100 @@
+#include "kernel/NameIndex.h"
+
+#include <chrono>
+#include <functional>
+
+namespace vxw {
+namespace {
+
+// A seed the author of a file cannot know, so that names cannot be chosen to crowd one part
+// of the table and make every look-up slow.
+uint64_t ProcessSeed() {
+    static const uint64_t seed = [] {
+        const auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        const auto place = static_cast<uint64_t>(reinterpret_cast<std::uintptr_t>(&now));
+        return (now * 0x9E3779B97F4A7C15ull) ^ place;
+    }();
+    return seed;
+}
+
+} // namespace
+
+uint64_t NameIndex::Hash(std::string_view name) const {
+    uint64_t hash = std::hash<std::string_view>{}(name) ^ seed_;
+    hash *= 0x9E3779B97F4A7C15ull;
+    return hash ^ (hash >> 29);
+}
+
+void NameIndex::Reserve(std::size_t count) {
+    std::size_t capacity = 16;
+    while (capacity < count * 2) {
+        capacity *= 2;
+    }
+    if (capacity <= slots_.size()) {
+        return;
+    }
+    if (seed_ == 0) {
+        seed_ = ProcessSeed() | 1;
+    }
+    std::vector<Slot> old;
+    old.swap(slots_);
+    slots_.resize(capacity);
+    const std::size_t mask = capacity - 1;
+    for (const Slot& slot : old) {
+        if (slot.position == 0) {
+            continue;
+        }
+        std::size_t at = slot.hash & mask;
+        while (slots_[at].position != 0) {
+            at = (at + 1) & mask;
+        }
+        slots_[at] = slot;
+    }
+}
+
+void NameIndex::Grow() {
+    Reserve(slots_.empty() ? 8 : slots_.size());
+}
+
+void NameIndex::Insert(std::string_view name, int32_t position) {
+    if ((used_ + 1) * 2 > slots_.size()) {
+        Grow();
+    }
+    const uint64_t hash = Hash(name);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t at = hash & mask;
+    while (slots_[at].position != 0) {
+        if (Same(slots_[at], hash, name)) {
+            return;
+        }
+        at = (at + 1) & mask;
+    }
+    Slot& slot = slots_[at];
+    slot.hash = hash;
+    slot.text = name.data();
+    slot.length = static_cast<uint32_t>(name.size());
+    slot.position = position;
+    if (name.size() <= Inline) {
+        std::memcpy(slot.head, name.data(), name.size());
+    }
+    ++used_;
+}
+
+int32_t NameIndex::Find(std::string_view name) const {
+    if (slots_.empty()) {
+        return 0;
+    }
+    const uint64_t hash = Hash(name);
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.position == 0) {
+            return 0;
+        }
+        if (Same(slot, hash, name)) {
+            return slot.position;
+        }
+    }
+}
+
+} // namespace vxw

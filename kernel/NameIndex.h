@@ -1,0 +1,64 @@
+#pragma once
+// A read-only index from a name to the 1-based position of the first object of that name in a
+// list, built once over the list. Lookups touch one table slot for short names (the name's
+// first bytes are kept in the slot) and the object's own text only for longer names, which
+// matters when a large design resolves millions of references in one go.
+//
+// The names must outlive the index (the slots point into them).
+
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+namespace vxw {
+
+class NameIndex {
+public:
+    NameIndex() = default;
+
+    // Indexes objects[i].name (anything convertible to std::string_view) for every i.
+    template <typename Objects> static NameIndex Of(const Objects& objects) {
+        NameIndex index;
+        index.Reserve(objects.size());
+        int32_t position = 0;
+        for (const auto& object : objects) {
+            index.Insert(std::string_view(object.name), ++position);
+        }
+        return index;
+    }
+
+    void Reserve(std::size_t count);
+    // Adds a name at a position; a name already present keeps its first position.
+    void Insert(std::string_view name, int32_t position);
+    // The position of the first object of that name, 0 when there is none.
+    int32_t Find(std::string_view name) const;
+
+private:
+    static constexpr std::size_t Inline = 8;
+    struct Slot {
+        uint64_t hash = 0;
+        const char* text = nullptr;
+        uint32_t length = 0;
+        int32_t position = 0; // 0: empty slot
+        char head[Inline] = {};
+    };
+
+    uint64_t Hash(std::string_view name) const;
+    bool Same(const Slot& slot, uint64_t hash, std::string_view name) const {
+        if (slot.hash != hash || slot.length != name.size()) {
+            return false;
+        }
+        if (name.size() <= Inline) {
+            return std::memcmp(slot.head, name.data(), name.size()) == 0;
+        }
+        return std::memcmp(slot.text, name.data(), name.size()) == 0;
+    }
+    void Grow();
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+    uint64_t seed_ = 0;
+};
+
+} // namespace vxw
