@@ -750,6 +750,22 @@ TraceData DesignLoader::Trace() {
 // [flags, layer, width, x, y] or the same as an object.
 TraceSegmentData DesignLoader::TraceRecord() {
     TraceSegmentData record;
+    // Records are most of a large design: a plain one is read in one step, anything else (and
+    // every error) by the general calls below.
+    int64_t values[5];
+    if (reader_.ReadWholeArray(values, 5)) {
+        auto fits = [](int64_t value, int64_t low) { return value >= low && value <= Int32Max; };
+        if (fits(values[0], Int32Min) && values[1] >= 0 && values[1] <= LastLayer && fits(values[2], 0) &&
+            fits(values[3], Int32Min) && fits(values[4], Int32Min)) {
+            record.flags = static_cast<int32_t>(values[0]);
+            record.layer = static_cast<int32_t>(values[1]);
+            record.width = static_cast<int32_t>(values[2]);
+            record.x = static_cast<int32_t>(values[3]);
+            record.y = static_cast<int32_t>(values[4]);
+            return record;
+        }
+        reader_.Rewind(reader_.ValueOffset());
+    }
     if (reader_.Peek() == Token::Array) {
         const size_t start = reader_.ValueOffset();
         int64_t count = 0;

@@ -323,6 +323,37 @@ bool JsonPullReader::ReadWhole(int64_t& value) {
     return true;
 }
 
+bool JsonPullReader::ReadWholeArray(int64_t* values, size_t count) {
+    SkipSpace();
+    const size_t start = pos_;
+    if (pos_ >= size_ || data_[pos_] != '[' || first_.size() >= static_cast<size_t>(MaxDepth)) {
+        return false;
+    }
+    ++pos_;
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0) {
+            SkipSpace();
+            if (pos_ >= size_ || data_[pos_] != ',') {
+                pos_ = start;
+                return false;
+            }
+            ++pos_;
+        }
+        if (!ReadWhole(values[i])) {
+            pos_ = start;
+            return false;
+        }
+    }
+    SkipSpace();
+    if (pos_ >= size_ || data_[pos_] != ']') {
+        pos_ = start;
+        return false;
+    }
+    ++pos_;
+    valueOffset_ = start;
+    return true;
+}
+
 double JsonPullReader::ReadNumber() {
     SkipSpace();
     const size_t start = pos_;

@@ -55,6 +55,11 @@ public:
     // Reads the next value when it is a plain whole number (no fraction, no exponent, at most
     // 18 digits), the common case, in one step; answers false having read nothing otherwise.
     bool ReadWhole(int64_t& value);
+    // Reads an array of exactly `count` such whole numbers in one step; answers false having
+    // read nothing when the next value is anything else.
+    bool ReadWholeArray(int64_t* values, size_t count);
+    // Goes back to an offset of the value just read, so that the general calls read it again.
+    void Rewind(size_t offset) { pos_ = offset; }
     bool ReadBool();
     void ReadNull();
     // Only white space may follow the document.

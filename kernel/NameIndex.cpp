@@ -61,10 +61,11 @@ void NameIndex::Insert(std::string_view name, int32_t position) {
         Grow();
     }
     const uint64_t hash = Hash(name);
+    const uint64_t head = Head(name);
     const std::size_t mask = slots_.size() - 1;
     std::size_t at = hash & mask;
     while (slots_[at].position != 0) {
-        if (Same(slots_[at], hash, name)) {
+        if (Same(slots_[at], hash, head, name)) {
             return;
         }
         at = (at + 1) & mask;
@@ -74,9 +75,7 @@ void NameIndex::Insert(std::string_view name, int32_t position) {
     slot.text = name.data();
     slot.length = static_cast<uint32_t>(name.size());
     slot.position = position;
-    if (name.size() <= Inline) {
-        std::memcpy(slot.head, name.data(), name.size());
-    }
+    slot.head = head;
     ++used_;
 }
 
@@ -85,13 +84,14 @@ int32_t NameIndex::Find(std::string_view name) const {
         return 0;
     }
     const uint64_t hash = Hash(name);
+    const uint64_t head = Head(name);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
         if (slot.position == 0) {
             return 0;
         }
-        if (Same(slot, hash, name)) {
+        if (Same(slot, hash, head, name)) {
             return slot.position;
         }
     }

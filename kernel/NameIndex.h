@@ -41,18 +41,23 @@ private:
         const char* text = nullptr;
         uint32_t length = 0;
         int32_t position = 0; // 0: empty slot
-        char head[Inline] = {};
+        uint64_t head = 0;    // Head(name)
     };
 
     uint64_t Hash(std::string_view name) const;
-    bool Same(const Slot& slot, uint64_t hash, std::string_view name) const {
-        if (slot.hash != hash || slot.length != name.size()) {
+    // The first bytes of a name, zero-padded, as one word.
+    static uint64_t Head(std::string_view name) {
+        uint64_t head = 0;
+        if (!name.empty()) {
+            std::memcpy(&head, name.data(), name.size() < Inline ? name.size() : Inline);
+        }
+        return head;
+    }
+    static bool Same(const Slot& slot, uint64_t hash, uint64_t head, std::string_view name) {
+        if (slot.hash != hash || slot.head != head || slot.length != name.size()) {
             return false;
         }
-        if (name.size() <= Inline) {
-            return std::memcmp(slot.head, name.data(), name.size()) == 0;
-        }
-        return std::memcmp(slot.text, name.data(), name.size()) == 0;
+        return name.size() <= Inline || std::memcmp(slot.text, name.data(), name.size()) == 0;
     }
     void Grow();
 
