@@ -127,6 +127,31 @@ TEST(DesignFileRefusal, TypesKeysAndRanges) {
     });
 }
 
+TEST(DesignFileRefusal, TraceRecordsReadInOneStepOrNamedExactly) {
+    const std::string head = R"("circuits": [{"name": "C", "traces": [{"records": )";
+    const std::string where = "circuits[0].traces[0].records[0]";
+    ExpectRefusals({
+        {Doc(head + "[[0, 32, 0, 0, 0]]}]}]"),
+         where + "[1] (line 1, column 95): 32 is out of the range 0..31"},
+        {Doc(head + "[[0, 0, -1, 0, 0]]}]}]"),
+         where + "[2] (line 1, column 98): -1 is out of the range 0..2147483647"},
+        {Doc(head + "[[0, 0, 0, 0, 0, 0]]}]}]"),
+         where + "[5] (line 1, column 104): a trace record has five numbers: flags, layer, width, x, y"},
+        {Doc(head + "[[0, 0, 0, 0, 3000000000]]}]}]"),
+         where + "[4] (line 1, column 104): 3000000000 is out of the range -2147483648..2147483647"},
+    });
+    const DesignFileResult loaded =
+        LoadDesignBytes(Doc(head + R"([ [ 1 , 2 , 3 , 4 , -5 ] , [0, 0, 0, 0, 1e3],
+                      {"flags": 6, "layer": 7, "width": 8, "x": 9, "y": 10}]}]}])"),
+                        QStringLiteral("t.vxd"));
+    ASSERT_TRUE(loaded.Ok()) << loaded.error.toStdString();
+    const auto& records = loaded.design->circuits[0].traces[0].records;
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ((std::vector<int32_t>{records[0].flags, records[0].layer, records[0].width, records[0].x,
+                                    records[0].y, records[1].y, records[2].flags, records[2].y}),
+              (std::vector<int32_t>{1, 2, 3, 4, -5, 1000, 6, 10}));
+}
+
 TEST(DesignFileRefusal, ControlCharactersInNames) {
     // Every kind of name, with a line break, a carriage return, a low control byte or an escape
     // character; a tab and control characters in other texts are kept.
