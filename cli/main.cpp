@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -94,8 +95,15 @@ int main(int argc, char** argv) {
     int status = vxw::BatchFailed;
     try {
         status = Run(arguments, out, err);
+    } catch (const std::bad_alloc&) {
+        // Written without the stream: it may need memory to format the line.
+        out.flush();
+        err.flush();
+        std::fputs("listgen: not enough memory\n", stderr);
+        status = vxw::BatchFailed;
     } catch (const std::exception& e) {
         err << "listgen: " << e.what() << "\n";
+        status = vxw::BatchFailed;
     }
     out.flush();
     err.flush();

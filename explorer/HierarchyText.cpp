@@ -2,12 +2,12 @@
 
 #include "explorer/ExplorerModel.h"
 #include "explorer/NodeActions.h"
+#include "kernel/BoundedFileRead.h"
 #include "kernel/KernelText.h"
 #include "listgen/NetReport.h"
 #include "listgen/ReportContext.h"
 #include "suite/TextRules.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -30,12 +30,9 @@ bool WriteAndReadBack(const QString& path, const QByteArray& bytes) {
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         return false;
     }
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    // One byte more than written tells a file that grew meanwhile from ours.
-    return in.read(bytes.size() + 1) == bytes;
+    // A file that grew meanwhile is refused by the cap of what was written.
+    QByteArray back;
+    return ReadFileBounded(path, bytes.size(), back).Ok() && back == bytes;
 }
 
 QString HexColour(const HierarchyRgb& rgb) {

@@ -1,8 +1,10 @@
 #include "kernel/LibraryCache.h"
 
+#include "kernel/BoundedFileRead.h"
+
+#include <QFile>
+
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace vxw {
 namespace {
@@ -26,15 +28,9 @@ bool Stat(const std::string& path, int64_t& size, int64_t& modified) {
     return true;
 }
 
-bool ReadWhole(const std::string& path, int64_t size, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return true;
+bool ReadWhole(const std::string& path, std::string& bytes) {
+    return ReadFileBounded(QFile::decodeName(QByteArray::fromStdString(path)), MaxLibraryFileSize, bytes)
+        .Ok();
 }
 
 } // namespace
@@ -61,7 +57,7 @@ std::shared_ptr<const ParsedLibrary> LibraryCache::Get(const std::string& path) 
     }
 
     std::string bytes;
-    if (size > MaxLibraryFileSize || !ReadWhole(path, size, bytes)) {
+    if (size > MaxLibraryFileSize || !ReadWhole(path, bytes)) {
         return nullptr;
     }
     ++parses_;

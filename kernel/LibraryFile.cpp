@@ -3,9 +3,9 @@
 // checked against the bytes that are left before anything is allocated for it.
 
 #include "kernel/LibraryFile.h"
+#include "kernel/BoundedFileRead.h"
 #include "kernel/KernelRecords.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 #include <cmath>
@@ -349,24 +349,14 @@ LibraryReadResult ReadLibraryBytes(const std::string& bytes) {
 }
 
 LibraryReadResult ReadLibraryFile(const std::string& path) {
-    QFile file(QString::fromLatin1(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    std::string bytes;
+    const FileReadResult read = ReadFileBounded(QString::fromLatin1(path), MaxLibraryFileSize, bytes);
+    if (!read.Ok()) {
         LibraryReadResult result;
-        result.error = "cannot open the file: " + LatinText(file.errorString());
+        result.error = LatinText(read.error);
         return result;
     }
-    if (file.size() > MaxLibraryFileSize) {
-        LibraryReadResult result;
-        result.error = "the file is larger than " + std::to_string(MaxLibraryFileSize >> 20) + " MiB";
-        return result;
-    }
-    const QByteArray bytes = file.read(MaxLibraryFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        LibraryReadResult result;
-        result.error = "cannot read the file: " + LatinText(file.errorString());
-        return result;
-    }
-    return ReadLibraryBytes(bytes.toStdString());
+    return ReadLibraryBytes(bytes);
 }
 
 std::string WriteLibraryBytes(const LibraryContents& contents, std::string& bytes) {

@@ -116,6 +116,21 @@ std::string Quoted(std::string_view text, size_t& pos) {
     Fail("a quoted text without its closing quote");
 }
 
+// Names are what lists print in a cell and what look-ups compare: a line break or another
+// control character in one would break a list's lines and could not be typed to find the item.
+// Tab is the one kept, as it is in other texts. `what` begins the message ("the item name").
+void CheckName(const std::string& name, const char* what) {
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\t') {
+            char code[8];
+            std::snprintf(code, sizeof code, "0x%02X", byte);
+            Fail(std::string(what) + " holds the control character " + code +
+                 " (only tab is allowed in names)");
+        }
+    }
+}
+
 // The value after "key =": quoted, or the text as it stands.
 std::string TextValue(std::string_view value) {
     if (value.empty() || value.front() != '"') {
@@ -347,6 +362,7 @@ LibraryContents SourceParser::Parse(const std::vector<std::string>& lines, int& 
                 }
                 name = std::string(TrimmedView(line.substr(1, line.size() - 2)));
             }
+            CheckName(name, "the item name");
             block_ = Block();
             block_.open = true;
             block_.entry.name = std::move(name);
@@ -410,6 +426,7 @@ void SourceParser::Member(std::string_view key, std::string_view value) {
             if (text.find(' ') != std::string::npos) {
                 Fail("a package name cannot hold a blank");
             }
+            CheckName(text, "the package name");
             block_.package = text;
             break;
         case 3:
@@ -430,6 +447,7 @@ void SourceParser::Member(std::string_view key, std::string_view value) {
         }
         PadStackData padStack;
         padStack.name = words[0].value;
+        CheckName(padStack.name, "the padstack name");
         for (size_t i = 1; i < words.size(); ++i) {
             if (words[i].key == "category") {
                 padStack.holeCategory = IntValue(words[i].value, "the hole category");
@@ -460,6 +478,7 @@ void SourceParser::Member(std::string_view key, std::string_view value) {
         }
         EntryData pin;
         pin.name = words[0].value;
+        CheckName(pin.name, "the entry name");
         for (size_t i = 1; i < words.size(); ++i) {
             if (words[i].key == "padstack") {
                 pin.padStack = words[i].value;

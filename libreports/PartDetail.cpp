@@ -135,18 +135,21 @@ QString LookUpInOtherFiles(LibraryLookup& lookup, int kind, const QString& names
     for (int n = 1; n <= tokens.Count(); ++n) {
         // A list written "A, B" names B, not " B": the files are asked for the trimmed name.
         const QString name = TrimBlanks(tokens.Token(n));
-        if (name.isEmpty() || foundList.contains(name) || missingList.contains(name)) {
+        if (name.isEmpty()) {
             continue;
         }
+        // Every mention is shown: a part of four gates that names its gate symbol four times
+        // gets four blocks. Only the record lists, which say which names were found, keep a
+        // name once.
         const QString files = lookup.FilesHolding(kind, name);
         if (!TrimBlanks(files).isEmpty()) {
             // The line break goes in front of what was found before (so two found names begin
             // with two line breaks).
             found =
                 kBreak + found + QStringLiteral("**") + name + QStringLiteral("**") + kBreak + files + kBreak;
-            foundList.append(name);
+            AddOnce(foundList, name);
         } else {
-            missingList.append(name);
+            AddOnce(missingList, name);
             missing.append(name);
         }
     }

@@ -35,8 +35,9 @@ QString BuildPartDetail(const LibraryReportContext& context, const QString& name
 // The look-up of the comma-separated `names` of one kind in the other library files. Empties
 // the record's two lists of that kind and `missing`; with `search` false that is all. Otherwise
 // answers, for every name found, "**name**" and the lines of the files holding it, and records
-// found and missing names. Names are trimmed of blanks; a name repeated in the list is looked
-// up once.
+// found and missing names. Names are trimmed of blanks and empty ones skipped; a name repeated
+// in the list is looked up, shown and put in `missing` each time, while the record's lists hold
+// it once (exact comparison).
 QString LookUpInOtherFiles(LibraryLookup& lookup, int kind, const QString& names, bool search,
                            CrossReferenceRecord& record, QStringList& missing);
 

@@ -1,13 +1,12 @@
 #include "listgen/FieldProfile.h"
 
+#include "kernel/BoundedFileRead.h"
 #include "kernel/KernelAccess.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SharedStrings.h"
 #include "shell/UserInterface.h"
 #include "suite/SuiteServices.h"
 #include "suite/TextRules.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <array>
@@ -207,14 +206,8 @@ bool LoadFieldProfile(FieldProfile& profile, UserInterface& ui) {
         ui.ReportError(kProfileReadError);
         return false;
     }
-    QFile file(FieldProfilePath(languagePath));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ui.ReportError(kProfileReadError);
-        return false;
-    }
-    // One byte more than allowed tells an oversized file from one of exactly the limit.
-    const QByteArray bytes = file.read(kMaxFieldProfileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
+    QByteArray bytes;
+    if (!ReadFileBounded(FieldProfilePath(languagePath), kMaxFieldProfileSize, bytes).Ok()) {
         ui.ReportError(kProfileReadError);
         return false;
     }

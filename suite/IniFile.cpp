@@ -1,5 +1,7 @@
 #include "suite/IniFile.h"
 
+#include "kernel/BoundedFileRead.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -116,15 +118,11 @@ QByteArray IniFile::ToText() const {
 
 bool IniFile::Load(const QString& path, IniFile& file) {
     file = IniFile();
-    QFile input(path);
-    if (!input.exists()) {
+    if (!QFile::exists(path)) {
         return true;
     }
-    if (!input.open(QIODevice::ReadOnly) || input.size() > kMaxFileSize) {
-        return false;
-    }
-    const QByteArray bytes = input.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize) {
+    QByteArray bytes;
+    if (!ReadFileBounded(path, kMaxFileSize, bytes).Ok()) {
         return false;
     }
     file = FromText(bytes);

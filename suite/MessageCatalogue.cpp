@@ -1,8 +1,8 @@
 #include "suite/MessageCatalogue.h"
 
+#include "kernel/BoundedFileRead.h"
 #include "suite/TextRules.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 namespace vxw {
@@ -78,12 +78,8 @@ MessageCatalogue MessageCatalogue::FromText(const QByteArray& text) {
 }
 
 MessageCatalogue MessageCatalogue::Load(const QString& path) {
-    QFile input(path);
-    if (!input.open(QIODevice::ReadOnly)) {
-        return MessageCatalogue();
-    }
-    const QByteArray bytes = input.read(kMaxFileSize + 1);
-    if (bytes.size() > kMaxFileSize) {
+    QByteArray bytes;
+    if (!ReadFileBounded(path, kMaxFileSize, bytes).Ok()) {
         return MessageCatalogue();
     }
     return FromText(bytes);

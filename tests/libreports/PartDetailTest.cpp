@@ -107,12 +107,29 @@ TEST_F(PartDetailTest, AllMissingListsEveryMissingSymbol) {
     EXPECT_EQ(record_.symbolsMissing, (QStringList{QStringLiteral("MCU32"), QStringLiteral("XOR2")}));
 }
 
-TEST_F(PartDetailTest, SymbolNamesTrimmedAndLookedUpOnce) {
-    const QString text = Build({62}, "Q", Part("SOIC14", " NAND2 , NAND2,, XOR2,XOR2"));
-    EXPECT_EQ(lookup_.asked, (QStringList{QStringLiteral("1:NAND2"), QStringLiteral("1:XOR2")}));
+TEST_F(PartDetailTest, RepeatedSymbolNamesShownEachTimeButRecordedOnce) {
+    // Four gates naming their symbol four times, blanks around names, and empty names.
+    const QString text = Build({62}, "Q", Part("SOIC14", " NAND2 , NAND2,, NAND2,NAND2, XOR2,XOR2 ,"));
+    const QString nand = QStringLiteral("1:NAND2");
+    const QString xorName = QStringLiteral("1:XOR2");
+    EXPECT_EQ(lookup_.asked, (QStringList{nand, nand, nand, nand, xorName, xorName}));
+    EXPECT_EQ(text.count(QStringLiteral("**NAND2**")), 4);
     EXPECT_EQ(record_.symbolsFound, QStringList{QStringLiteral("NAND2")});
     EXPECT_EQ(record_.symbolsMissing, QStringList{QStringLiteral("XOR2")});
-    EXPECT_EQ(text.count(QStringLiteral("**NAND2**")), 1);
+
+    // With nothing found, the missing list names a repeated name each time.
+    const QString none = Build({62}, "M", Part("SOIC14", "MCU32, MCU32,XOR2"));
+    EXPECT_TRUE(none.endsWith(QStringLiteral("[SYMBOLS NOT FOUND IN OTHER FILES]\r\n\r\n"
+                                             "\r\nMCU32\r\nMCU32\r\nXOR2\r\n")))
+        << none.toStdString();
+    EXPECT_EQ(record_.symbolsMissing, (QStringList{QStringLiteral("MCU32"), QStringLiteral("XOR2")}));
+}
+
+TEST_F(PartDetailTest, RecordListsCompareNamesExactly) {
+    // The files are asked by the name as written; the record tells "nand2" from "NAND2".
+    lookup_.symbolFiles.push_back({QStringLiteral("lower.SYMBOL"), {QStringLiteral("nand2")}});
+    Build({62}, "Q", Part("SOIC14", "NAND2,nand2,NAND2"));
+    EXPECT_EQ(record_.symbolsFound, (QStringList{QStringLiteral("NAND2"), QStringLiteral("nand2")}));
 }
 
 TEST_F(PartDetailTest, AllFieldsHiddenGivesNameLineOnlyAndNoLookUp) {

@@ -5,6 +5,8 @@
 #include "kernel/KernelRecords.h"
 #include "tests/tools/DataText.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -132,6 +134,50 @@ TEST(LibrarySource, MistakesAreReportedWithTheirLine) {
     }
 }
 
+TEST(LibrarySource, ControlCharactersRefusedInNamesOnly) {
+    // Each name of the source form, with the control character put in by an escape or raw.
+    struct Place {
+        const char* what;
+        std::string before;
+        std::string after;
+        int line;
+    };
+    const Place places[] = {
+        {"the item name", "kind = symbol\n[\"A", "B\"]\n", 2},
+        {"the package name", "kind = part\n[A]\npackage = \"P", "Q\"\n", 3},
+        {"the padstack name", "kind = padstack\n[A]\npadstack = \"P", "Q\" diameter=1\n", 3},
+        {"the entry name", "kind = package\n[A]\nentry = \"1", "2\" x=0\n", 3},
+    };
+    // Escapes in the quoted name, and the raw bytes (a raw line feed would end the line).
+    const std::pair<std::string, const char*> refused[] = {
+        {"\\n", "0x0A"},   {"\\r", "0x0D"}, {"\\x01", "0x01"}, {"\\x1F", "0x1F"},
+        {"\\x00", "0x00"}, {"\r", "0x0D"},  {"\x01", "0x01"},  {"\x1F", "0x1F"}};
+    for (const Place& place : places) {
+        for (const auto& [character, code] : refused) {
+            const std::string text = place.before + character + place.after;
+            SCOPED_TRACE(text);
+            const LibrarySourceResult result = ParseLibrarySource(text);
+            EXPECT_FALSE(result.contents.has_value());
+            EXPECT_EQ(result.error, "line " + std::to_string(place.line) + ": " + place.what +
+                                        " holds the control character " + code +
+                                        " (only tab is allowed in names)");
+        }
+        for (const char* tab : {"\\t", "\t"}) {
+            const std::string text = place.before + tab + place.after;
+            SCOPED_TRACE(text);
+            EXPECT_TRUE(ParseLibrarySource(text).contents.has_value()) << ParseLibrarySource(text).error;
+        }
+    }
+    // An unquoted name is refused alike; other texts keep what they hold.
+    EXPECT_EQ(ParseLibrarySource("kind = symbol\n[A\x01]\n").error,
+              "line 2: the item name holds the control character 0x01 (only tab is allowed in names)");
+    const LibraryContents texts =
+        Parse("kind = symbol\n[A]\ndescription = \"x\\ny\\x01\"\nsecond = \"\\r\"\n");
+    ASSERT_EQ(texts.entries.size(), 1u);
+    EXPECT_EQ(texts.entries[0].attributes, "x\ny\x01");
+    EXPECT_EQ(texts.entries[0].second, "\r");
+}
+
 TEST(LibrarySource, PrintedFormReadsBack) {
     const std::string hostile[] = {"",         "plain",  " lead",  "trail ",
                                    "\"q\"",    "a=b",    "tab\tx", "\x80\x01\x9F",
@@ -140,14 +186,19 @@ TEST(LibrarySource, PrintedFormReadsBack) {
         LibraryContents contents;
         contents.kind = kind;
         for (const std::string& text : hostile) {
+            // Names cannot hold control characters other than tab; texts can.
+            std::string name = text;
+            std::replace_if(
+                name.begin(), name.end(),
+                [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }, '?');
             LibraryEntry entry;
-            entry.name = text;
+            entry.name = name;
             entry.second = text;
             entry.attributes =
                 kind == LibraryKind::Part ? "PKG " + text + "\x80" + text : text + "\x80" + text;
             entry.value = -7;
             const ItemData item{ItemText, 5, 8, 3, -1, 2, 3, 4, 5, 6, 0.1, 7, 8, 1e-7, 359.99, text};
-            entry.symbol = {text, 99, entry.attributes, {{text, text, 1, 2}}, {item}, {{text, 1, 2, {item}}}};
+            entry.symbol = {name, 99, entry.attributes, {{name, name, 1, 2}}, {item}, {{name, 1, 2, {item}}}};
             contents.entries.push_back(entry);
         }
         LibraryEntry noBlank;

@@ -12,6 +12,8 @@
 #include <QString>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -72,9 +74,7 @@ int MakeLibraries(const vxw::gen::ParsedCommand& command) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const vxw::gen::ParsedCommand command = vxw::gen::ParseCommandLine(args);
     if (command.help) {
@@ -85,4 +85,18 @@ int main(int argc, char** argv) {
         return UsageError(command.error);
     }
     return command.command == "design" ? MakeDesign(command) : MakeLibraries(command);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // A size asked for on the line may be more than the machine has: say so rather than abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fputs("vxgen: not enough memory\n", stderr);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vxgen: %s\n", e.what());
+    }
+    return 1;
 }

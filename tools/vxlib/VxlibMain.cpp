@@ -2,14 +2,16 @@
 // form. Errors go to standard error; the exit status is 0 on success, 1 on a failed run and 2
 // on bad usage.
 
+#include "kernel/BoundedFileRead.h"
 #include "kernel/LibraryFile.h"
 #include "kernel/LibrarySource.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -29,21 +31,13 @@ void PrintError(const QString& path, const std::string& cause) {
 }
 
 std::optional<std::string> ReadWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        PrintError(path, "cannot open the file: " + file.errorString().toStdString());
+    std::string bytes;
+    const vxw::FileReadResult read = vxw::ReadFileBounded(path, vxw::MaxLibraryFileSize, bytes);
+    if (!read.Ok()) {
+        PrintError(path, read.error.toStdString());
         return std::nullopt;
     }
-    if (file.size() > vxw::MaxLibraryFileSize) {
-        PrintError(path, "the file is larger than " + std::to_string(vxw::MaxLibraryFileSize >> 20) + " MiB");
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.read(vxw::MaxLibraryFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        PrintError(path, "cannot read the file: " + file.errorString().toStdString());
-        return std::nullopt;
-    }
-    return bytes.toStdString();
+    return bytes;
 }
 
 int Pack(const QString& sourcePath, const QString& outPath) {
@@ -104,9 +98,7 @@ int Dump(const QString& path) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (argc == 2 && (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
         std::fputs(Usage, stdout);
@@ -120,4 +112,20 @@ int main(int argc, char** argv) {
     }
     std::fputs(Usage, stderr);
     return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Running out of memory on a large file ends the run with a message, never an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fflush(stdout);
+        std::fputs("vxlib: not enough memory\n", stderr);
+    } catch (const std::exception& e) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "vxlib: %s\n", e.what());
+    }
+    return ExitFailed;
 }
