@@ -1,12 +1,12 @@
 #include "kernel/FileBytes.h"
 
+#include "kernel/BoundedFileRead.h"
+
 #include <QFile>
 
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <new>
 #include <utility>
 
 namespace vxw {
@@ -20,10 +20,6 @@ std::size_t PageSize() {
     return size;
 }
 
-QString TooLarge(const QString& path, int64_t cap) {
-    return path + QStringLiteral(": the file is larger than %1 MiB").arg(cap >> 20);
-}
-
 } // namespace
 
 FileBytes::~FileBytes() {
@@ -32,7 +28,8 @@ FileBytes::~FileBytes() {
 
 FileBytes::FileBytes(FileBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
-      mapped_(std::exchange(other.mapped_, 0)), released_(std::exchange(other.released_, 0)) {}
+      mapped_(std::exchange(other.mapped_, 0)), released_(std::exchange(other.released_, 0)),
+      whole_(std::move(other.whole_)) {}
 
 FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
     if (this != &other) {
@@ -41,6 +38,7 @@ FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
         size_ = std::exchange(other.size_, 0);
         mapped_ = std::exchange(other.mapped_, 0);
         released_ = std::exchange(other.released_, 0);
+        whole_ = std::move(other.whole_);
     }
     return *this;
 }
@@ -51,6 +49,7 @@ void FileBytes::Free() {
     }
     data_ = nullptr;
     size_ = mapped_ = released_ = 0;
+    whole_ = QByteArray();
 }
 
 bool FileBytes::Read(const QString& path, int64_t cap, QString* error) {
@@ -60,42 +59,38 @@ bool FileBytes::Read(const QString& path, int64_t cap, QString* error) {
         *error = path + QStringLiteral(": cannot open the file: ") + file.errorString();
         return false;
     }
-    const int64_t expected = file.isSequential() ? 0 : file.size();
-    if (expected > cap) {
-        *error = TooLarge(path, cap);
+    const int64_t told = file.isSequential() ? 0 : file.size();
+    if (told == 0) {
+        // A file that tells no size (a pipe, a file of the system's) is read in steps and kept
+        // whole; such files are small or rare.
+        const FileReadResult read = ReadDeviceBounded(file, cap, whole_);
+        if (!read.Ok()) {
+            *error = path + QStringLiteral(": ") + read.error;
+            return false;
+        }
+        data_ = whole_.data();
+        size_ = static_cast<std::size_t>(whole_.size());
+        return true;
+    }
+    if (told > cap) {
+        *error = path + QStringLiteral(": ") + FileTooLargeText(cap);
         return false;
     }
-    // A file whose size is not known beforehand (a pipe) is taken in steps, up to the cap.
-    std::size_t capacity = expected > 0 ? static_cast<std::size_t>(expected) : std::size_t{1} << 16;
-    auto map = [](std::size_t bytes) -> char* {
-        void* memory =
-            mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-        return memory == MAP_FAILED ? nullptr : static_cast<char*>(memory);
-    };
-    data_ = map(capacity);
-    if (!data_) {
+    // Memory of its own, in whole pages, so that it can be given back piece by piece; filled at
+    // once, which costs less than a fault for every page.
+    const auto bytes = static_cast<std::size_t>(told);
+    void* memory =
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (memory == MAP_FAILED) {
         *error = path + QStringLiteral(": not enough memory to read the file");
         return false;
     }
-    mapped_ = capacity;
-    for (;;) {
-        if (size_ == capacity) {
-            if (expected > 0 || static_cast<int64_t>(capacity) > cap) {
-                break; // the size the file had when it was opened, or more than the cap
-            }
-            const std::size_t larger = std::min<std::size_t>(capacity * 2, static_cast<std::size_t>(cap) + 1);
-            char* grown = map(larger);
-            if (!grown) {
-                *error = path + QStringLiteral(": not enough memory to read the file");
-                Free();
-                return false;
-            }
-            std::copy(data_, data_ + size_, grown);
-            munmap(data_, mapped_);
-            data_ = grown;
-            mapped_ = capacity = larger;
-        }
-        const qint64 got = file.read(data_ + size_, static_cast<qint64>(capacity - size_));
+    data_ = static_cast<char*>(memory);
+    mapped_ = bytes;
+    // The size when the file was opened is what is read: a file that shrinks meanwhile gives
+    // what it still holds, one that grows gives no more.
+    while (size_ < bytes) {
+        const qint64 got = file.read(data_ + size_, static_cast<qint64>(bytes - size_));
         if (got < 0) {
             *error = path + QStringLiteral(": cannot read the file: ") + file.errorString();
             Free();
@@ -105,11 +100,6 @@ bool FileBytes::Read(const QString& path, int64_t cap, QString* error) {
             break;
         }
         size_ += static_cast<std::size_t>(got);
-    }
-    if (static_cast<int64_t>(size_) > cap) {
-        *error = TooLarge(path, cap);
-        Free();
-        return false;
     }
     return true;
 }

@@ -3,6 +3,7 @@
 // once a reader has passed them. A parser that runs front to back over a large file then holds
 // little more than the window it is reading, not the file and what it builds from it at once.
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstddef>
@@ -40,6 +41,7 @@ private:
     std::size_t size_ = 0;
     std::size_t mapped_ = 0; // bytes of the mapping, 0 when data_ is not mapped
     std::size_t released_ = 0;
+    QByteArray whole_; // the bytes of a file that told no size, kept whole
 };
 
 } // namespace vxw

@@ -90,9 +90,7 @@ TEST(MemoryLimit, RunningOutOfMemoryEndsWithAMessageNotAnAbort) {
     EXPECT_EQ(run.err, "vxgen: not enough memory\n");
 }
 
-// Waits for the design file to be read by its size as well: until then the design read alone
-// asks for more than the limit.
-TEST(MemoryLimit, DISABLED_BatchCommandRunsIn256MiB) {
+TEST(MemoryLimit, BatchCommandRunsIn256MiB) {
     if (!CanLimit()) {
         GTEST_SKIP() << "no address-space limit in a sanitized build or without prlimit";
     }
