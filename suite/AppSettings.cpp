@@ -1,5 +1,6 @@
 #include "suite/AppSettings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QVariant>
@@ -15,8 +16,18 @@ QString GroupKey(const QString& key) {
 
 } // namespace
 
-AppSettings::AppSettings(const QString& iniFile)
-    : file_(iniFile), settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+AppSettings::AppSettings(const QString& iniFile) : file_(iniFile) {}
+
+QSettings* AppSettings::Store() const {
+    // Asked at every use: the store reads the file again whenever another process changed it.
+    if (QFileInfo(file_).size() > MaxFileSize) {
+        return nullptr;
+    }
+    if (!settings_) {
+        settings_ = std::make_unique<QSettings>(file_, QSettings::IniFormat);
+    }
+    return settings_.get();
+}
 
 AppSettings::~AppSettings() = default;
 
@@ -31,8 +42,12 @@ QString AppSettings::DefaultFile() {
 }
 
 QString AppSettings::Value(const QString& key, const QString& defaultValue) const {
-    settings_->sync(); // see changes made by another process
-    const QVariant value = settings_->value(GroupKey(key));
+    QSettings* settings = Store();
+    if (!settings) {
+        return defaultValue;
+    }
+    settings->sync(); // see changes made by another process
+    const QVariant value = settings->value(GroupKey(key));
     if (!value.isValid()) {
         return defaultValue;
     }
@@ -43,14 +58,22 @@ QString AppSettings::Value(const QString& key, const QString& defaultValue) cons
 }
 
 bool AppSettings::SetValue(const QString& key, const QString& value) {
-    settings_->setValue(GroupKey(key), value);
-    settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    QSettings* settings = Store();
+    if (!settings) {
+        return false;
+    }
+    settings->setValue(GroupKey(key), value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }
 
 bool AppSettings::Contains(const QString& key) const {
-    settings_->sync();
-    return settings_->contains(GroupKey(key));
+    QSettings* settings = Store();
+    if (!settings) {
+        return false;
+    }
+    settings->sync();
+    return settings->contains(GroupKey(key));
 }
 
 namespace {

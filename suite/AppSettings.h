@@ -35,9 +35,16 @@ public:
     bool SetValue(const QString& key, const QString& value);
     bool Contains(const QString& key) const;
 
+    // A settings file larger than this is never read or rewritten: its values answer their
+    // defaults and nothing is stored, so a damaged file cannot take the program's memory.
+    static constexpr qint64 MaxFileSize = qint64{16} << 20;
+
 private:
+    // The settings store, made on first use; null while the file is over the size cap.
+    QSettings* Store() const;
+
     QString file_;
-    std::unique_ptr<QSettings> settings_;
+    mutable std::unique_ptr<QSettings> settings_;
 };
 
 // The process-wide per-user settings; created on first use from AppSettings::DefaultFile().

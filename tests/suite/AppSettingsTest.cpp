@@ -1,6 +1,7 @@
 #include "suite/AppSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,26 @@ TEST(AppSettings, HandEditedListValueStaysText) {
     file.write("[VXLLSTGN]\nLGMAIN_TOP=1, 2\n");
     file.close();
     EXPECT_EQ(AppSettings(path).Value(QStringLiteral("LGMAIN_TOP")), QStringLiteral("1, 2"));
+}
+
+TEST(AppSettings, OversizedFileIsNeitherReadNorRewritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("user.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[VXLLSTGN]\nLOCK_TB=1\n");
+    ASSERT_TRUE(file.resize(AppSettings::MaxFileSize + 1)); // sparse: costs no disk
+    file.close();
+    AppSettings settings(path);
+    EXPECT_EQ(settings.Value(QStringLiteral("LOCK_TB"), QStringLiteral("d")), QStringLiteral("d"));
+    EXPECT_FALSE(settings.Contains(QStringLiteral("LOCK_TB")));
+    EXPECT_FALSE(settings.SetValue(QStringLiteral("LOCK_TB"), QStringLiteral("0")));
+    EXPECT_EQ(QFileInfo(path).size(), AppSettings::MaxFileSize + 1);
+    // Back within the cap, the same object reads it.
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(20));
+    file.close();
+    EXPECT_EQ(settings.Value(QStringLiteral("LOCK_TB")), QStringLiteral("1"));
 }
 
 TEST(AppSettings, EnvironmentRedirectsTheDefaultFile) {
