@@ -12,27 +12,35 @@ constexpr std::size_t MaxObjects = std::numeric_limits<int32_t>::max() - 1;
 void NamePositions::Insert(int32_t position) {
     if (first_ < 0) {
         first_ = position;
-    } else if (position < first_) {
-        rest_.insert(rest_.begin(), first_);
+        return;
+    }
+    if (!rest_) {
+        rest_ = std::make_unique<std::vector<int32_t>>();
+    }
+    if (position < first_) {
+        rest_->insert(rest_->begin(), first_);
         first_ = position;
     } else {
-        rest_.insert(std::lower_bound(rest_.begin(), rest_.end(), position), position);
+        rest_->insert(std::lower_bound(rest_->begin(), rest_->end(), position), position);
     }
 }
 
 void NamePositions::Erase(int32_t position) {
     if (position == first_) {
-        if (rest_.empty()) {
+        if (!rest_ || rest_->empty()) {
             first_ = -1;
         } else {
-            first_ = rest_.front();
-            rest_.erase(rest_.begin());
+            first_ = rest_->front();
+            rest_->erase(rest_->begin());
         }
         return;
     }
-    const auto it = std::lower_bound(rest_.begin(), rest_.end(), position);
-    if (it != rest_.end() && *it == position) {
-        rest_.erase(it);
+    if (!rest_) {
+        return;
+    }
+    const auto it = std::lower_bound(rest_->begin(), rest_->end(), position);
+    if (it != rest_->end() && *it == position) {
+        rest_->erase(it);
     }
 }
 
@@ -40,17 +48,23 @@ int32_t NamePositions::FirstFrom(int32_t start) const {
     if (first_ < 0 || first_ >= start) {
         return first_;
     }
-    const auto it = std::lower_bound(rest_.begin(), rest_.end(), start);
-    return it == rest_.end() ? -1 : *it;
+    if (!rest_) {
+        return -1;
+    }
+    const auto it = std::lower_bound(rest_->begin(), rest_->end(), start);
+    return it == rest_->end() ? -1 : *it;
 }
 
 KernelStore::KernelStore() {
     headers_.emplace_back(); // id 0 is never an object
 }
 
-void KernelStore::Reserve(std::size_t objects) {
+void KernelStore::Reserve(std::size_t objects, std::size_t containers) {
     if (objects < MaxObjects - headers_.size()) {
         headers_.reserve(headers_.size() + objects);
+    }
+    if (containers <= objects) {
+        containers_.reserve(containers_.size() + containers);
     }
 }
 

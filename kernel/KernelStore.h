@@ -48,7 +48,8 @@ struct ObjectHeader {
 };
 
 // The slot positions of one name in ascending order. Most names are unique, so the first
-// position lives inline and only duplicates take memory of their own.
+// position lives inline and only duplicates take memory of their own (a pointer's worth until
+// then: a large design has hundreds of thousands of names).
 class NamePositions {
 public:
     bool Empty() const { return first_ < 0; }
@@ -60,7 +61,7 @@ public:
 
 private:
     int32_t first_ = -1;
-    std::vector<int32_t> rest_;
+    std::unique_ptr<std::vector<int32_t>> rest_;
 };
 
 struct ObjectContainer {
@@ -76,8 +77,9 @@ struct ObjectContainer {
 class KernelStore {
 public:
     KernelStore();
-    // Room for this many more objects (building a large design in one go).
-    void Reserve(std::size_t objects);
+    // Room for this many more objects, of which `containers` are containers (building a large
+    // design in one go).
+    void Reserve(std::size_t objects, std::size_t containers = 0);
 
     // Answers the new id, 0 when the id space is exhausted.
     int32_t NewObject(ObjectKind kind, std::string_view name, uint32_t data, int32_t mask = 0);

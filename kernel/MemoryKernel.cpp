@@ -60,29 +60,52 @@ MemoryKernel::MemoryKernel(DesignData&& data) {
 }
 
 void MemoryKernel::Build(DesignData& data, bool consume) {
-    // Sizing the tables up front spares a large design repeated copying while it is built.
-    std::size_t schComps = 0, layComps = 0, nets = 0, nodes = 0, traces = 0, vias = 0, texts = 0;
+    // Sizing the tables up front spares a large design repeated copying while it is built, and
+    // the memory of a table that outgrows its guess and doubles. Objects and containers are
+    // counted as the steps below make them.
+    std::size_t objects = 0, containers = 0, items = 0;
+    auto padStacks = [&](const std::vector<PadStackData>& list) {
+        for (const PadStackData& padStack : list) {
+            objects += 1;
+            containers += 1;
+            items += padStack.items.size();
+        }
+    };
+    padStacks(data.padStacks);
+    objects += data.devices.size() + data.streams.size();
+    for (const SymbolData& symbol : data.symbols) {
+        objects += 1 + symbol.entries.size();
+        containers += 3;
+        items += symbol.items.size();
+        padStacks(symbol.padStacks);
+    }
+    std::size_t schComps = 0, layComps = 0, nets = 0, nodes = 0, traces = 0, vias = 0;
     for (const CircuitData& circuit : data.circuits) {
         schComps += circuit.schComps.size();
         layComps += circuit.layComps.size();
         nets += circuit.nets.size();
         traces += circuit.traces.size();
         vias += circuit.vias.size();
+        items += circuit.boardItems.size() + 1; // and the board frame's outline
         for (const NetData& net : circuit.nets) {
             nodes += net.nodes.size();
         }
         for (const SchCompData& comp : circuit.schComps) {
-            texts += comp.texts.size();
+            items += comp.texts.size();
         }
+        objects += 2 + circuit.pages.size(); // the circuit and its board frame
+        containers += 7 + 3 + circuit.schComps.size() + circuit.nets.size();
     }
-    store_.Reserve(2 * schComps + layComps + 2 * nets + nodes + traces + vias + texts);
+    objects +=
+        schComps + layComps + nets + nodes + traces + vias + items + 64; // 64: the global maps and layers
+    store_.Reserve(objects + containers, containers);
     schComps_.reserve(schComps);
     layComps_.reserve(layComps);
     nets_.reserve(nets);
     nodes_.reserve(nodes);
     traces_.reserve(traces);
     vias_.reserve(vias);
-    items_.reserve(texts);
+    items_.reserve(items);
 
     // Hierarchies come first so that their ids are 1..n in design order.
     std::vector<int32_t> hierarchyIds;
