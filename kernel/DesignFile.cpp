@@ -1114,6 +1114,10 @@ void DesignLoader::Resolve(DesignData& design) {
         };
         for (size_t n = 0; n < circuit.nets.size(); ++n) {
             NetData& net = circuit.nets[n];
+            for (const NodeData& node : net.nodes) {
+                schComps.Prefetch(node.schComp);
+                layComps.Prefetch(node.layComp);
+            }
             for (size_t k = 0; k < net.nodes.size(); ++k) {
                 NodeData& node = net.nodes[k];
                 auto place = [&] { return at(circuitPlace(".nets", n) + ".nodes", k); };
