@@ -35,7 +35,11 @@ inline bool WriteWholeFile(const QString& path, const QByteArray& bytes) {
 // The suite folder: made, filled and installed on the first call; the process ends when any
 // of it cannot be made, since no input could be judged without it. Its library folder is LIB.
 inline QString PrepareSuite() {
-    static QTemporaryDir folder;
+    // In memory where the system offers it: the component writes its files safely (synced to
+    // disk), which on a disk would cost more than the run itself.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/listgen-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/listgen-fuzz-XXXXXX"));
     static bool ready = false;
     if (ready) {
         return folder.path();
