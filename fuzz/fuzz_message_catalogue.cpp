@@ -1,16 +1,19 @@
 // The message catalogue is a text file of the language folder that users translate and patch.
 // Any bytes give a catalogue, never more entries than lines; the id of each line that holds one
-// finds a text no longer than its line (escapes only shorten it).
+// finds a text no longer than the longest line (escapes only shorten; a later line may win).
 
 #include "suite/MessageCatalogue.h"
 #include "suite/TextRules.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -23,13 +26,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (text.contains(QChar::ReplacementCharacter)) {
         text = QString::fromLatin1(bytes);
     }
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    qsizetype longest = 0;
+    for (const QString& line : lines) {
+        longest = std::max(longest, line.size());
+    }
+    for (const QString& line : lines) {
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         if (tab < 0) {
             continue;
         }
         const std::optional<QString> found = catalogue.Find(line.left(tab));
-        if (found && found->size() > line.size()) {
+        if (found && found->size() > longest) {
             std::abort();
         }
     }
