@@ -3,6 +3,7 @@
 // with the inch as its unit; --unit lets the lengths be checked with the millimetre first.
 
 #include "cli/BatchCommand.h"
+#include "cli/NodeList.h"
 #include "explorer/HierarchyText.h"
 #include "explorer/HierarchyView.h"
 #include "explorer/NodeActions.h"
@@ -60,6 +61,48 @@ QString ParseListArguments(const QStringList& arguments, ListArguments& parsed) 
 
 } // namespace
 
+std::optional<QString> NodeListText(Kernel& kernel, const ComponentState& state, const SuiteServices& suite,
+                                    UserInterface& ui, int index, const NodeListOptions& choice) {
+    const ExplorerModel& model = state.Model();
+    // The node is clicked first, which gives the list its title, then its list action runs.
+    NodeClickContext click;
+    click.ProjectName = state.Levels().ProjectName;
+    click.CircuitSelectAll = choice.selectAll;
+    click.PageSelectAll = choice.selectAll;
+    const NodeClickPlan plan = PlanNodeClick(model, index, click, suite);
+    const ListAction action = PlanListAction(model, index);
+
+    ListOptions options;
+    options.CircuitSelectAll = choice.selectAll;
+    options.PageSelectAll = choice.selectAll;
+    options.Format = choice.format;
+    options.Title = plan.Title;
+    options.SelectedKind = plan.Kind;
+    ListGenerator generator(kernel, state.Levels(), suite, ui);
+
+    switch (action.Type) {
+    case ListActionType::GenerateList:
+        return generator.GenerateList(action.CircuitKey, action.PageKey, action.ListMode, options);
+    case ListActionType::LibraryFiles:
+        // Without a file chosen in the file list, the library node's list is its heading.
+        return generator.GenerateList(QString(), QString(), ListPartFiles + action.LibraryKind - 1, options);
+    case ListActionType::HierarchyText: {
+        // The Hierarchy node's click fills the view (list kind 11); its list writes the view out.
+        HierarchyView view;
+        generator.SetViews(
+            {{}, [&](const QString& circuitName) { view = ShowHierarchyFor(kernel, suite, circuitName); }});
+        generator.GenerateList(action.CircuitKey, QString(), ListHierarchy, options);
+        SuitePaths paths;
+        ReadSuitePaths(paths, suite, ProductName(kernel));
+        return HierarchyText(view, state.Levels().ProjectName, ShortDate(), action.CircuitText, choice.format,
+                             ScratchListPath(paths.JobDir));
+    }
+    case ListActionType::None:
+        break;
+    }
+    return std::nullopt;
+}
+
 int RunListCommand(BatchContext& context) {
     ListArguments parsed;
     if (const QString usage = ParseListArguments(context.arguments.arguments, parsed); !usage.isEmpty()) {
@@ -81,48 +124,13 @@ int RunListCommand(BatchContext& context) {
         return BatchFailed;
     }
 
-    // The node is clicked first, which gives the list its title, then its list action runs.
-    NodeClickContext click;
-    click.ProjectName = state.Levels().ProjectName;
-    click.CircuitSelectAll = parsed.selectAll;
-    click.PageSelectAll = parsed.selectAll;
-    const NodeClickPlan plan = PlanNodeClick(model, index, click, suite);
-    const ListAction action = PlanListAction(model, index);
-
-    ListOptions options;
-    options.CircuitSelectAll = parsed.selectAll;
-    options.PageSelectAll = parsed.selectAll;
-    options.Format = parsed.format;
-    options.Title = plan.Title;
-    options.SelectedKind = plan.Kind;
-    ListGenerator generator(kernel, state.Levels(), suite, context.ui);
-
-    QString text;
-    switch (action.Type) {
-    case ListActionType::GenerateList:
-        text = generator.GenerateList(action.CircuitKey, action.PageKey, action.ListMode, options);
-        break;
-    case ListActionType::LibraryFiles:
-        // Without a file chosen in the file list, the library node's list is its heading.
-        text = generator.GenerateList(QString(), QString(), ListPartFiles + action.LibraryKind - 1, options);
-        break;
-    case ListActionType::HierarchyText: {
-        // The Hierarchy node's click fills the view (list kind 11); its list writes the view out.
-        HierarchyView view;
-        generator.SetViews(
-            {{}, [&](const QString& circuitName) { view = ShowHierarchyFor(kernel, suite, circuitName); }});
-        generator.GenerateList(action.CircuitKey, QString(), ListHierarchy, options);
-        SuitePaths paths;
-        ReadSuitePaths(paths, suite, ProductName(kernel));
-        text = HierarchyText(view, state.Levels().ProjectName, ShortDate(), action.CircuitText, parsed.format,
-                             ScratchListPath(paths.JobDir));
-        break;
-    }
-    case ListActionType::None:
+    const std::optional<QString> text =
+        NodeListText(kernel, state, suite, context.ui, index, {parsed.selectAll, parsed.format});
+    if (!text) {
         context.err << "listgen: the node " << parsed.nodeKey << " has no list\n";
         return BatchOk;
     }
-    WriteText(context.out, text);
+    WriteText(context.out, *text);
     return BatchOk;
 }
 

@@ -95,8 +95,11 @@ IniFile IniFile::FromText(const QByteArray& text) {
     }
     IniFile file;
     file.lines_ = decoded.split(QLatin1Char('\n'));
+    // Every CR before the LF belongs to the line end (a file converted to CR LF twice holds
+    // CR CR LF). A CR kept in the line would be dropped by the next read of the saved file, and
+    // a line such as "[Section]CR" would then turn into a header.
     for (QString& line : file.lines_) {
-        if (line.endsWith(QLatin1Char('\r'))) {
+        while (line.endsWith(QLatin1Char('\r'))) {
             line.chop(1);
         }
     }
@@ -109,6 +112,11 @@ IniFile IniFile::FromText(const QByteArray& text) {
 
 QByteArray IniFile::ToText() const {
     QByteArray text;
+    // Reading drops one byte order mark; a first line that starts with one more keeps it only
+    // when the file starts with two.
+    if (!lines_.isEmpty() && lines_.front().startsWith(QChar(QChar::ByteOrderMark))) {
+        text.append("\xEF\xBB\xBF");
+    }
     for (const QString& line : lines_) {
         text.append(line.toUtf8());
         text.append('\n');

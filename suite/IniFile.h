@@ -19,7 +19,8 @@ public:
     IniFile() = default;
 
     // Text in UTF-8; text that is not valid UTF-8 is read as Latin-1 so that no byte is lost
-    // when the file is written back. Lines end with LF or CR LF.
+    // when the file is written back. Lines end with LF, CR LF or CR CR LF; what ToText writes reads
+    // back to the same lines.
     static IniFile FromText(const QByteArray& text);
     QByteArray ToText() const;
 

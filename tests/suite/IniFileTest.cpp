@@ -75,5 +75,31 @@ TEST(IniFile, Latin1FileKeepsItsCharacters) {
               QStringLiteral("Métal"));
 }
 
+// A saved file reads back to the lines it was saved from, so a save never changes what the rest
+// of the file says.
+TEST(IniFile, SavedTextReadsBackToTheSameLines) {
+    const struct {
+        const char* name;
+        QByteArray text;
+    } cases[] = {
+        // "[S]" with a CR left in the line was no header; saved without it, it would become one.
+        {"CR CR LF ends", "[A]\r\r\nk=1\r\r\n[S] \r\r\n"},
+        {"lone CR at the end", "[A]\nk=v\r"},
+        {"two byte order marks", "\xEF\xBB\xBF\xEF\xBB\xBF[S]\nk=1\n"},
+        {"one byte order mark", "\xEF\xBB\xBF[S]\nk=1\n"},
+        {"Latin-1", "[S]\r\nk=\xE9\r\r\n"},
+    };
+    for (const auto& c : cases) {
+        const IniFile file = IniFile::FromText(c.text);
+        EXPECT_EQ(IniFile::FromText(file.ToText()).Lines(), file.Lines()) << c.name;
+    }
+    // The section the user wrote with a doubled line end counts before the one a save appends.
+    IniFile file = IniFile::FromText("[S]\r\r\nk=old\r\r\n");
+    EXPECT_EQ(file.Value(QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("old"));
+    file.SetValue(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("new"));
+    EXPECT_EQ(IniFile::FromText(file.ToText()).Value(QStringLiteral("S"), QStringLiteral("k")),
+              QStringLiteral("new"));
+}
+
 } // namespace
 } // namespace vxw
