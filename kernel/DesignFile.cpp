@@ -990,33 +990,22 @@ std::string DesignLoader::Hex() {
 void DesignLoader::Resolve(DesignData& design) {
     // Every reference is looked up once here, and the position found is kept in the data so
     // that the kernel need not look again.
-    using Index = NameIndex;
-    auto indexOf = [](const auto& objects) { return NameIndex::Of(objects); };
-    auto find = [](const Index& index, const std::string& name) { return index.Find(name); };
     // Places are spelt out only for a message: building one per object would cost more than
     // the look-ups themselves on a large design.
     auto at = [](std::string place, size_t index) { return place + '[' + std::to_string(index) + ']'; };
 
-    const Index devices = indexOf(design.devices);
-    const Index symbols = indexOf(design.symbols);
-    // A device reference: its position, 0 for none.
-    auto device = [&](const std::string& name, auto place) -> int32_t {
+    const NameIndex devices = NameIndex::Of(design.devices);
+    const NameIndex symbols = NameIndex::Of(design.symbols);
+    // A reference to a device or a symbol: its position, 0 for none. `what` is both the key and
+    // the kind of object named.
+    auto lookUp = [](const NameIndex& index, const char* what, const std::string& name,
+                     auto place) -> int32_t {
         if (name.empty()) {
             return 0;
         }
-        const int32_t ref = find(devices, name);
+        const int32_t ref = index.Find(name);
         if (ref == 0) {
-            FailReference(place() + ".device", "unknown device " + Quoted(name));
-        }
-        return ref;
-    };
-    auto symbol = [&](const std::string& name, auto place) -> int32_t {
-        if (name.empty()) {
-            return 0;
-        }
-        const int32_t ref = find(symbols, name);
-        if (ref == 0) {
-            FailReference(place() + ".symbol", "unknown symbol " + Quoted(name));
+            FailReference(place() + '.' + what, std::string("unknown ") + what + ' ' + Quoted(name));
         }
         return ref;
     };
@@ -1055,14 +1044,14 @@ void DesignLoader::Resolve(DesignData& design) {
         auto circuitPlace = [&](const char* list, size_t index) {
             return at(at("circuits", c) + list, index);
         };
-        const Index pages = indexOf(circuit.pages);
+        const NameIndex pages = NameIndex::Of(circuit.pages);
         std::vector<size_t> schEntries(circuit.schComps.size());
         for (size_t i = 0; i < circuit.schComps.size(); ++i) {
             SchCompData& comp = circuit.schComps[i];
             auto place = [&] { return circuitPlace(".schComps", i); };
             const PageRef& ref = pageRefs_[c][i];
             if (ref.byName) {
-                const int32_t page = find(pages, ref.name);
+                const int32_t page = pages.Find(ref.name);
                 if (page == 0) {
                     FailReference(place() + ".page", "unknown page " + Quoted(ref.name));
                 }
@@ -1075,24 +1064,24 @@ void DesignLoader::Resolve(DesignData& design) {
             } else {
                 comp.page = ref.index;
             }
-            comp.deviceRef = device(comp.device, place);
-            comp.symbolRef = symbol(comp.symbol, place);
+            comp.deviceRef = lookUp(devices, "device", comp.device, place);
+            comp.symbolRef = lookUp(symbols, "symbol", comp.symbol, place);
             schEntries[i] = entriesOf(comp.symbolRef);
         }
         std::vector<size_t> layPins(circuit.layComps.size());
         for (size_t i = 0; i < circuit.layComps.size(); ++i) {
             LayCompData& comp = circuit.layComps[i];
             auto place = [&] { return circuitPlace(".layComps", i); };
-            comp.deviceRef = device(comp.device, place);
-            comp.symbolRef = symbol(comp.symbol, place);
+            comp.deviceRef = lookUp(devices, "device", comp.device, place);
+            comp.symbolRef = lookUp(symbols, "symbol", comp.symbol, place);
             layPins[i] = entriesOf(comp.symbolRef);
         }
 
-        const Index schComps = indexOf(circuit.schComps);
-        const Index layComps = indexOf(circuit.layComps);
+        const NameIndex schComps = NameIndex::Of(circuit.schComps);
+        const NameIndex layComps = NameIndex::Of(circuit.layComps);
         // One side of a node: the component must exist and the index lie within its symbol.
         auto side = [&](auto place, const char* compKey, const char* indexKey, const std::string& comp,
-                        int32_t index, const Index& comps, const std::vector<size_t>& counts,
+                        int32_t index, const NameIndex& comps, const std::vector<size_t>& counts,
                         const char* what) -> int32_t {
             if (comp.empty()) {
                 if (index != 0) {
@@ -1100,7 +1089,7 @@ void DesignLoader::Resolve(DesignData& design) {
                 }
                 return 0;
             }
-            const int32_t ref = find(comps, comp);
+            const int32_t ref = comps.Find(comp);
             if (ref == 0) {
                 FailReference(place() + '.' + compKey, std::string("unknown ") + what + ' ' + Quoted(comp));
             }
@@ -1127,13 +1116,13 @@ void DesignLoader::Resolve(DesignData& design) {
                                        layPins, "layout component");
             }
         }
-        const Index nets = indexOf(circuit.nets);
+        const NameIndex nets = NameIndex::Of(circuit.nets);
         for (size_t t = 0; t < circuit.traces.size(); ++t) {
             TraceData& trace = circuit.traces[t];
             if (trace.net.empty()) {
                 continue;
             }
-            trace.netRef = find(nets, trace.net);
+            trace.netRef = nets.Find(trace.net);
             if (trace.netRef == 0) {
                 FailReference(circuitPlace(".traces", t) + ".net", "unknown net " + Quoted(trace.net));
             }
