@@ -143,6 +143,12 @@ bool KernelStore::Append(int32_t container, int32_t id) {
     return true;
 }
 
+void KernelStore::ReserveCells(int32_t container, std::size_t count) {
+    if (ObjectContainer* target = Container(container); target && count < MaxObjects - target->cells.size()) {
+        target->cells.reserve(target->cells.size() + count);
+    }
+}
+
 void KernelStore::Detach(int32_t id) {
     ObjectHeader* header = Find(id);
     if (!header || header->owner == 0) {

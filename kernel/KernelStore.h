@@ -95,6 +95,8 @@ public:
 
     // Puts a free object at the end of a container; false when either is unusable.
     bool Append(int32_t container, int32_t id);
+    // Room for this many more members of a container that is about to be filled.
+    void ReserveCells(int32_t container, std::size_t count);
     // Takes an object out of its container (it stays alive).
     void Detach(int32_t id);
     // Marks an object dead; the caller has released whatever it owned.

@@ -289,6 +289,8 @@ int32_t MemoryKernel::AddSymbol(const SymbolData& data, int32_t kind, std::strin
     }
     store_.Append(symbolMap_, id);
     const StoredSymbol symbol = symbols_[store_.Find(id)->data];
+    store_.ReserveCells(symbol.entries, data.entries.size());
+    store_.ReserveCells(symbol.items, data.items.size());
     for (const PadStackData& padStack : data.padStacks) {
         AddPadStack(padStack, symbol.padStacks);
     }
@@ -348,6 +350,11 @@ void MemoryKernel::AddCircuit(CircuitData& circuit, int32_t hierarchy, const Ref
     stored.nets = store_.NewContainer(ObjectKind::Net, false);
     stored.traces = store_.NewContainer(ObjectKind::Trace, false);
     stored.vias = store_.NewContainer(ObjectKind::Via, false);
+    store_.ReserveCells(stored.schComps, circuit.schComps.size());
+    store_.ReserveCells(stored.layComps, circuit.layComps.size());
+    store_.ReserveCells(stored.nets, circuit.nets.size());
+    store_.ReserveCells(stored.traces, circuit.traces.size());
+    store_.ReserveCells(stored.vias, circuit.vias.size());
     stored.boardItems = store_.NewContainer(ObjectKind::Item, true);
 
     std::vector<int32_t> pageIds;
@@ -405,6 +412,7 @@ void MemoryKernel::AddCircuit(CircuitData& circuit, int32_t hierarchy, const Ref
     netIds.reserve(circuit.nets.size());
     for (NetData& net : circuit.nets) {
         const int32_t nodes = store_.NewContainer(ObjectKind::Node, false);
+        store_.ReserveCells(nodes, net.nodes.size());
         for (const NodeData& node : net.nodes) {
             NodeRecord record;
             record.flags = (node.schConnected ? NodeSchematicConnected : 0) |
