@@ -27,17 +27,21 @@ void JsonPullReader::Fail(size_t offset, std::string cause) const {
 }
 
 void JsonPullReader::SkipSpace() {
-    // Indentation comes in long runs of blanks: eight at a time first.
-    constexpr uint64_t Blanks = 0x2020202020202020ull;
-    for (uint64_t word = 0; size_ - pos_ >= sizeof word; pos_ += sizeof word) {
-        std::memcpy(&word, data_ + pos_, sizeof word);
-        if (word != Blanks) {
-            break;
-        }
-    }
     while (pos_ < size_) {
         const char c = data_[pos_];
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+        if (c == '\n') {
+            // A line's indentation comes in long runs of blanks: eight at a time first.
+            constexpr uint64_t Blanks = 0x2020202020202020ull;
+            ++pos_;
+            for (uint64_t word = 0; size_ - pos_ >= sizeof word; pos_ += sizeof word) {
+                std::memcpy(&word, data_ + pos_, sizeof word);
+                if (word != Blanks) {
+                    break;
+                }
+            }
+            continue;
+        }
+        if (c != ' ' && c != '\t' && c != '\r') {
             return;
         }
         ++pos_;
