@@ -370,29 +370,17 @@ double JsonPullReader::ReadNumber() {
     SkipSpace();
     const size_t start = pos_;
     size_t p = pos_;
-    const bool negative = p < size_ && data_[p] == '-';
-    if (negative) {
+    if (p < size_ && data_[p] == '-') {
         ++p;
     }
-    // Whole numbers, nearly every number of a design, are added up as they are scanned.
-    uint64_t whole = 0;
-    const size_t digits = p;
     if (p < size_ && data_[p] == '0') {
         ++p;
     } else if (p < size_ && IsDigit(data_[p])) {
         while (p < size_ && IsDigit(data_[p])) {
-            whole = whole * 10 + static_cast<uint64_t>(data_[p] - '0');
             ++p;
         }
     } else {
         Fail(start, "invalid number");
-    }
-    const bool plain = p == size_ || (data_[p] != '.' && data_[p] != 'e' && data_[p] != 'E');
-    if (plain && p - digits <= 18) {
-        // Exact below 10^18; the conversion rounds as reading the text would.
-        pos_ = p;
-        const double value = static_cast<double>(whole);
-        return negative ? -value : value;
     }
     if (p < size_ && data_[p] == '.') {
         ++p;

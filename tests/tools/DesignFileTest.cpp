@@ -4,6 +4,8 @@
 #include "kernel/DesignFile.h"
 #include "kernel/DesignFileFormat.h"
 #include "kernel/KernelRecords.h"
+#include "kernel/KernelWalk.h"
+#include "kernel/MemoryKernel.h"
 #include "tests/tools/DataText.h"
 
 #include <QDir>
@@ -236,6 +238,80 @@ TEST(DesignFile, SavesAtomicallyAndLoadsBack) {
     EXPECT_TRUE(LoadDesignFile(path).Ok());
     EXPECT_THAT(SaveDesignFile(design, dir.filePath(QStringLiteral("missing/x.vxd"))).toStdString(),
                 HasSubstr("cannot write the file"));
+}
+
+// What the kernel's references point at, circuit by circuit, as ids.
+std::string References(Kernel& kernel) {
+    std::string text;
+    auto add = [&text](std::initializer_list<int32_t> values) {
+        for (const int32_t value : values) {
+            text += std::to_string(value) + ' ';
+        }
+        text += '\n';
+    };
+    WalkMap(kernel, kernel.DB_HierarchyMap(), [&](int32_t circuit) {
+        kernel.DB_SetCurHier(circuit);
+        WalkMap(kernel, kernel.DB_SchCompMap(), [&](int32_t id) {
+            SchCompRecord record;
+            kernel.C_ReadComponent(id, &record);
+            add({id, record.page, record.symbol, record.device});
+        });
+        WalkMap(kernel, kernel.DB_LayCompMap(), [&](int32_t id) {
+            LayCompRecord record;
+            kernel.L_ReadComponent(id, &record);
+            add({id, record.symbol, record.device});
+        });
+        WalkMap(kernel, kernel.DB_NetMap(), [&](int32_t net) {
+            WalkMap(kernel, kernel.N_NodeMap(net), [&](int32_t id) {
+                NodeRecord record;
+                kernel.N_ReadNode(id, &record);
+                add({net, record.schComp, record.schEntry, record.layComp, record.layPin});
+            });
+        });
+        WalkMap(kernel, kernel.DB_TraceMap(), [&](int32_t id) {
+            TraceRecord record;
+            kernel.T_ReadTrace(id, &record);
+            add({id, record.net, record.recordCount});
+        });
+    });
+    return text;
+}
+
+TEST(DesignFile, PositionsFoundByTheLoaderPointWhereNamesWould) {
+    // The loader hands the kernel the position of what each reference names, and the kernel,
+    // given the data to keep, frees it as it goes; built from names alone, by a copy, the
+    // kernel must point every reference at the same objects (repeated names included).
+    const QDir designs(QStringLiteral(LG_SOURCE_DIR "/tests/cli/designs"));
+    QStringList files{QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd")};
+    for (const QString& name : designs.entryList({QStringLiteral("*.vxd")})) {
+        files << designs.filePath(name);
+    }
+    ASSERT_GT(files.size(), 4);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        DesignFileResult loaded = LoadDesignFile(file);
+        ASSERT_TRUE(loaded.Ok()) << loaded.error.toStdString();
+        DesignData byName = *loaded.design;
+        for (CircuitData& circuit : byName.circuits) {
+            for (SchCompData& comp : circuit.schComps) {
+                comp.deviceRef = comp.symbolRef = 0;
+            }
+            for (LayCompData& comp : circuit.layComps) {
+                comp.deviceRef = comp.symbolRef = 0;
+            }
+            for (NetData& net : circuit.nets) {
+                for (NodeData& node : net.nodes) {
+                    node.schCompRef = node.layCompRef = 0;
+                }
+            }
+            for (TraceData& trace : circuit.traces) {
+                trace.netRef = 0;
+            }
+        }
+        const auto fromNames = MemoryKernel::FromData(byName);
+        const auto fromPositions = MemoryKernel::FromData(std::move(*loaded.design));
+        EXPECT_EQ(References(*fromPositions), References(*fromNames));
+    }
 }
 
 } // namespace
