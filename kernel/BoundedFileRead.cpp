@@ -46,6 +46,11 @@ template <class Buffer> FileReadResult ReadDevice(QIODevice& device, qint64 maxS
     if (told > maxSize) {
         return Failure(FileReadStatus::TooLarge, FileTooLargeText(maxSize));
     }
+    auto cannotRead = [&] {
+        Release(bytes);
+        return Failure(FileReadStatus::CannotRead,
+                       QStringLiteral("cannot read the file: ") + device.errorString());
+    };
     qint64 filled = 0;
     Resize(bytes, told > 0 ? told : std::min(kFirstStep, maxSize));
     for (;;) {
@@ -55,9 +60,7 @@ template <class Buffer> FileReadResult ReadDevice(QIODevice& device, qint64 maxS
             char probe = 0;
             const qint64 more = device.read(&probe, 1);
             if (more < 0) {
-                Release(bytes);
-                return Failure(FileReadStatus::CannotRead,
-                               QStringLiteral("cannot read the file: ") + device.errorString());
+                return cannotRead();
             }
             if (more == 0) {
                 break; // the end of the file
@@ -73,9 +76,7 @@ template <class Buffer> FileReadResult ReadDevice(QIODevice& device, qint64 maxS
         }
         const qint64 got = device.read(bytes.data() + filled, SizeOf(bytes) - filled);
         if (got < 0) {
-            Release(bytes);
-            return Failure(FileReadStatus::CannotRead,
-                           QStringLiteral("cannot read the file: ") + device.errorString());
+            return cannotRead();
         }
         if (got == 0) {
             break; // the end of the file
