@@ -220,7 +220,8 @@ template <typename F> void DesignLoader::Elements(F&& onElement) {
 std::string DesignLoader::Text() {
     ExpectToken(Token::String, "a string");
     std::string text = reader_.ReadString();
-    if (text.find('\0') != std::string::npos) {
+    // Only an escape can put a NUL or another control character into a string.
+    if (reader_.LastStringEscaped() && text.find('\0') != std::string::npos) {
         FailValue("the text holds a NUL character");
     }
     return text;
@@ -228,6 +229,9 @@ std::string DesignLoader::Text() {
 
 std::string DesignLoader::Name() {
     std::string name = Text();
+    if (!reader_.LastStringEscaped()) {
+        return name;
+    }
     for (const char c : name) {
         if (static_cast<unsigned char>(c) < 0x20 && c != '\t') {
             char cause[64];

@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace vxw {
 namespace {
 
@@ -26,7 +30,7 @@ void JsonPullReader::Fail(size_t offset, std::string cause) const {
     throw JsonReadError{offset, std::move(cause)};
 }
 
-void JsonPullReader::SkipSpace() {
+void JsonPullReader::SkipSpaceRun() {
     while (pos_ < size_) {
         const char c = data_[pos_];
         if (c == '\n') {
@@ -164,17 +168,38 @@ std::string JsonPullReader::ReadString() {
     return text;
 }
 
+size_t JsonPullReader::PlainRunEnd(size_t from) const {
+    size_t end = from;
+#ifdef __SSE2__
+    // Sixteen bytes at a time: a signed compare below 0x20 catches both the control characters
+    // and the bytes from 0x80 up.
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    const __m128i blank = _mm_set1_epi8(0x20);
+    for (; size_ - end >= 16; end += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + end));
+        const __m128i stop =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, quote), _mm_cmpeq_epi8(bytes, backslash)),
+                         _mm_cmplt_epi8(bytes, blank));
+        if (const int mask = _mm_movemask_epi8(stop); mask != 0) {
+            return end + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        }
+    }
+#endif
+    for (; end < size_; ++end) {
+        const auto c = static_cast<unsigned char>(data_[end]);
+        if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80) {
+            break;
+        }
+    }
+    return end;
+}
+
 void JsonPullReader::ReadStringBody(std::string& out) {
+    escaped_ = false;
     while (pos_ < size_) {
         // Copy a run of plain ASCII at once.
-        size_t end = pos_;
-        while (end < size_) {
-            const auto c = static_cast<unsigned char>(data_[end]);
-            if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80) {
-                break;
-            }
-            ++end;
-        }
+        const size_t end = PlainRunEnd(pos_);
         out.append(data_ + pos_, end - pos_);
         pos_ = end;
         if (pos_ >= size_) {
@@ -188,6 +213,7 @@ void JsonPullReader::ReadStringBody(std::string& out) {
         const size_t start = pos_;
         uint32_t code = 0;
         if (c == '\\') {
+            escaped_ = true;
             if (pos_ + 1 >= size_) {
                 break;
             }

@@ -70,8 +70,22 @@ public:
 
     [[noreturn]] void Fail(size_t offset, std::string cause) const;
 
+    // True when the string read last held an escape (so it may hold any character, NUL and
+    // control characters included); a string without one holds none of them.
+    bool LastStringEscaped() const { return escaped_; }
+
 private:
-    void SkipSpace();
+    // Most calls find the next token right away; only white space takes the loop.
+    void SkipSpace() {
+        if (pos_<size_&& static_cast<unsigned char>(data_[pos_])> ' ') {
+            return;
+        }
+        SkipSpaceRun();
+    }
+    void SkipSpaceRun();
+    // Offset of the first byte from `from` that ends a run of plain string text: a quote, a
+    // backslash, a control character or a byte of a multi-byte character (size_ when none).
+    size_t PlainRunEnd(size_t from) const;
     void Expect(char c, const char* what);
     void ReadStringBody(std::string& out);
     uint32_t ReadHex4();
@@ -83,6 +97,7 @@ private:
     size_t pos_ = 0;
     size_t valueOffset_ = 0;
     size_t keyOffset_ = 0;
+    bool escaped_ = false;
     std::vector<bool> first_; // per open container: no member read yet
 };
 
