@@ -44,5 +44,6 @@ int RunHierarchyCommand(BatchContext& context);
 int RunLibraryCommand(BatchContext& context);
 int RunSearchCommand(BatchContext& context);
 int RunFilesCommand(BatchContext& context);
+int RunBookCommand(BatchContext& context);
 
 } // namespace vxw

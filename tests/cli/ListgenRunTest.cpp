@@ -12,13 +12,13 @@ namespace {
 
 using vxw::ToolRun;
 
-ToolRun Listgen(const QStringList& arguments, const QString& home) {
+ToolRun Listgen(const QStringList& arguments, const QString& home, const QByteArray& input = QByteArray()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // Keep the run away from the real per-user folders.
     env.insert("HOME", home);
     env.insert("VEXIL_SUITE_DIR", home + "/suite");
     env.insert("VEXILXP_SETTINGS", home + "/user.ini");
-    return vxw::RunTool(QStringLiteral("listgen"), arguments, env);
+    return vxw::RunTool(QStringLiteral("listgen"), arguments, env, input);
 }
 
 QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
@@ -223,6 +223,46 @@ TEST(Listgen, LibraryCommandsReadTheSampleLibraries) {
     EXPECT_EQ(notFound.status, 0);
     EXPECT_TRUE(notFound.out.empty());
     EXPECT_NE(notFound.err.find("Search Not Found"), std::string::npos) << notFound.err;
+}
+
+} // namespace
+
+namespace {
+
+TEST(Listgen, BookRunsItsScriptAndStopsAtTheFirstFailingLine) {
+    QTemporaryDir dir;
+    const QStringList book{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
+                           LG_SOURCE_DIR "/samples/demo.vxd", "book"};
+    const QString saved = dir.filePath("merged.lst");
+    const QByteArray script = "# two lists and their merge\n"
+                              "file VX3 Project list\n"
+                              "file VX7_1NET  Nets of MAIN\n"
+                              "merge 2,1 Both\n"
+                              "search *list*\n"
+                              "save 3 " +
+                              saved.toUtf8() +
+                              "\n"
+                              "delete 1\n"
+                              "print\n"
+                              "view 9\n"
+                              "print\n";
+    const ToolRun run = Listgen(book, dir.path(), script);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "selected: 1\n"
+                       "L0\tNets of MAIN\tNets\t\t\n"
+                       "L1\tBoth\tMERGED\t\t" +
+                           saved.toStdString() +
+                           "\n"
+                           "2 List(s)  \n");
+    EXPECT_NE(run.err.find("listgen: book: line 9: no such row: 9"), std::string::npos) << run.err;
+    const QByteArray merged = ReadFile(saved);
+    EXPECT_TRUE(merged.startsWith("\r\n\r\n\r\nPROJECT: DEMO TIMER BOARD\r\n"))
+        << merged.left(60).toStdString();
+    EXPECT_TRUE(merged.endsWith("\r\n\r\n"));
+
+    EXPECT_EQ(Listgen(book + QStringList{"extra"}, dir.path()).status, 2);
+    EXPECT_EQ(Listgen(book, dir.path(), "file VX3\n").status, 1); // no name
+    EXPECT_EQ(Listgen(book, dir.path(), "file NOPE x\n").status, 1);
 }
 
 } // namespace
