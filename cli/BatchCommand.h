@@ -45,5 +45,6 @@ int RunLibraryCommand(BatchContext& context);
 int RunSearchCommand(BatchContext& context);
 int RunFilesCommand(BatchContext& context);
 int RunBookCommand(BatchContext& context);
+int RunPropertiesCommand(BatchContext& context);
 
 } // namespace vxw

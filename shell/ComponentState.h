@@ -22,6 +22,9 @@ public:
 
     const FieldProfile& Profile() const { return profile_; }
     const ExplorerLevels& Levels() const { return levels_; }
+    // The property window changes the flags of the profile and of the objects' copies.
+    FieldProfile& Profile() { return profile_; }
+    ExplorerLevels& Levels() { return levels_; }
     const ExplorerModel& Model() const { return model_; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "tests/ToolRun.h"
@@ -263,6 +264,36 @@ TEST(Listgen, BookRunsItsScriptAndStopsAtTheFirstFailingLine) {
     EXPECT_EQ(Listgen(book + QStringList{"extra"}, dir.path()).status, 2);
     EXPECT_EQ(Listgen(book, dir.path(), "file VX3\n").status, 1); // no name
     EXPECT_EQ(Listgen(book, dir.path(), "file NOPE x\n").status, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Listgen, PropertiesSetFieldsThatTheNextListFollows) {
+    QTemporaryDir dir;
+    // The run saves into the suite settings, so it gets a suite folder of its own.
+    ASSERT_EQ(QProcess::execute("cp", {"-r", LG_BINARY_DIR "/suite", dir.filePath("suite")}), 0);
+    const QStringList base{"--suite-dir", dir.filePath("suite"), "--design",
+                           LG_SOURCE_DIR "/samples/demo.vxd"};
+    const auto run = [&](const QStringList& arguments) { return Listgen(base + arguments, dir.path()); };
+
+    EXPECT_NE(run({"list", "VX3"}).out.find("Total Circuits"), std::string::npos);
+    const ToolRun set = run({"properties", "VX3", "--set", "4=0"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    const std::string expected = "Properties - Project[ Demo Timer Board ]\n"
+                                 "- PROJECT\n"
+                                 "  [x] Project Name (id 25)\n"
+                                 "  [x] Designer (id 11)\n"
+                                 "  [x] Revision (id 39)\n"
+                                 "  [ ] Total Circuits (id 4)\n";
+    EXPECT_EQ(set.out.substr(0, expected.size()), expected);
+    EXPECT_EQ(run({"list", "VX3"}).out.find("Total Circuits"), std::string::npos);
+    EXPECT_NE(run({"properties", "VX3"}).out.find("[ ] Total Circuits (id 4)"), std::string::npos);
+
+    EXPECT_EQ(run({"properties", "VX3", "--set", "4=2"}).status, 2);
+    EXPECT_EQ(run({"properties", "VX3", "--set", "9999=1"}).status, 1);
+    EXPECT_EQ(run({"properties", "VX1"}).status, 1); // the system node has none
 }
 
 } // namespace
