@@ -1,6 +1,6 @@
 #include "ExplorerFixture.h"
 
-#include "explorer/StoredLibraryPaths.h"
+#include "libreports/StoredLibraryPaths.h"
 #include "kernel/DesignBuilder.h"
 #include "kernel/KernelText.h"
 #include "shell/SuitePaths.h"
