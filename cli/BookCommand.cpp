@@ -12,12 +12,12 @@
 
 #include "cli/BatchCommand.h"
 #include "cli/NodeList.h"
+#include "component/ComponentState.h"
 #include "explorer/NodeActions.h"
 #include "kernel/KernelAccess.h"
 #include "listbook/ListBook.h"
 #include "listbook/ListBookActions.h"
 #include "listgen/CurrentList.h"
-#include "shell/ComponentState.h"
 #include "shell/SharedStrings.h"
 #include "shell/SuitePaths.h"
 #include "suite/SuiteServices.h"

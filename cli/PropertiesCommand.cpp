@@ -4,11 +4,11 @@
 // it closes, so the next run's lists follow them.
 
 #include "cli/BatchCommand.h"
+#include "component/ComponentState.h"
 #include "kernel/KernelAccess.h"
 #include "listgen/FieldProfile.h"
 #include "properties/PropertyGrid.h"
 #include "properties/PropertyTarget.h"
-#include "shell/ComponentState.h"
 #include "shell/SettingsKeys.h"
 #include "suite/SuiteServices.h"
 

@@ -1,8 +1,8 @@
 #include "properties/PropertyTarget.h"
 
-#include "explorer/ExplorerLevels.h"
 #include "explorer/ExplorerModel.h"
 #include "explorer/NodeActions.h"
+#include "listgen/ExplorerLevels.h"
 #include "listgen/FieldProfile.h"
 #include "properties/PropertyGrid.h"
 

@@ -2,8 +2,8 @@
 // What the List Generator's main window owns, free of any window: the field profile, the
 // explorer's levels and node model. The window and the batch command both start it the same way.
 
-#include "explorer/ExplorerLevels.h"
 #include "explorer/ExplorerModel.h"
+#include "listgen/ExplorerLevels.h"
 #include "listgen/FieldProfileTypes.h"
 
 namespace vxw {
