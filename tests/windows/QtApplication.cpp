@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -17,11 +16,7 @@ void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
     if (message.startsWith(QLatin1String("This plugin does not support"))) {
         return;
     }
-    if (previousHandler) {
-        previousHandler(type, context, message);
-    } else {
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-    }
+    previousHandler(type, context, message);
 }
 
 class QtApplication : public ::testing::Environment {

@@ -19,9 +19,6 @@ TEST_F(SplashWindowTest, SplashShowsTheNamesWithoutOkAndWithoutFrame) {
     EXPECT_FALSE(splash.findChild<QPushButton*>(QStringLiteral("cmdOk"))->isVisible());
     EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblSystemName"))->text(),
               QStringLiteral("Vexil Vexil 2000"));
-    EXPECT_EQ(splash.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
-              QStringLiteral("List Generator"));
-    EXPECT_FALSE(splash.findChild<QLabel*>(QStringLiteral("imgPicture"))->pixmap().isNull());
 }
 
 // The about box waits for OK; Ctrl+F1 in it asks for the help contents.
@@ -38,14 +35,6 @@ TEST_F(SplashWindowTest, AboutBoxOffersHelpAndClosesWithOk) {
     ShowAboutDialog(nullptr, [&] { ++helpRequests; });
     EXPECT_TRUE(okShown);
     EXPECT_EQ(helpRequests, 1);
-}
-
-TEST_F(SplashWindowTest, WithoutNamesTheSystemNameIsHidden) {
-    WriteSharedString(TheKernel(), QLatin1String(kMakerNameKey), QString());
-    WriteSharedString(TheKernel(), QLatin1String(kProductNameKey), QString());
-    frmSplash splash;
-    splash.ShowAsSplash();
-    EXPECT_FALSE(splash.findChild<QLabel*>(QStringLiteral("lblSystemName"))->isVisible());
 }
 
 } // namespace

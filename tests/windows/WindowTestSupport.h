@@ -1,7 +1,6 @@
 #pragma once
-// What the window tests share: a suite with a catalogue of the test's choosing, a kernel that
-// publishes the maker and product names, and a way to act on a modal dialog from inside its
-// own event loop.
+// What the window tests share: a suite with a catalogue of the test's choosing, a kernel with
+// the maker and product names, and a way to act on a modal dialog while it runs.
 
 #include "kernel/KernelAccess.h"
 #include "kernel/MemoryKernel.h"
@@ -9,7 +8,6 @@
 #include "suite/SuiteServices.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -49,28 +47,19 @@ protected:
     std::unique_ptr<ScopedSuite> suite_;
 };
 
-// Runs `action` on the modal dialog of type T once it is open. A dialog that does not open
-// within two seconds fails the test, and one that is still open then is closed, so that a
-// fault never leaves the test waiting.
+// Runs `action` on the modal dialog of type T from inside its event loop, which starts right
+// after the dialog is shown. A dialog the action leaves open is closed with a failure, so that
+// a fault never leaves the test waiting.
 template <class T> void WhenOpen(std::function<void(T&)> action) {
-    auto deadline = std::make_shared<QDeadlineTimer>(2000);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [action, deadline, poll] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            action(*dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the dialog stayed open";
-                dialog->done(0);
-            }
-            *poll = nullptr; // breaks the cycle
-        } else if (deadline->hasExpired()) {
-            ADD_FAILURE() << "no dialog opened";
-            *poll = nullptr;
-        } else {
-            QTimer::singleShot(10, *poll);
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "no dialog opened";
+        action(*dialog);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the dialog stayed open";
+            dialog->done(0);
         }
-    };
-    QTimer::singleShot(0, *poll);
+    });
 }
 
 } // namespace vxw
