@@ -34,8 +34,10 @@ constexpr qint64 MaxLine = 1 << 16;
 
 class BookScript {
 public:
-    BookScript(BatchContext& context, Kernel& kernel, const ComponentState& state, QString jobDir)
-        : context_(context), kernel_(kernel), state_(state), jobDir_(std::move(jobDir)) {}
+    // The book is the component's own, as the List Book window's is.
+    BookScript(BatchContext& context, Kernel& kernel, ComponentState& state, QString jobDir)
+        : context_(context), kernel_(kernel), state_(state), jobDir_(std::move(jobDir)), book_(state.Book()) {
+    }
 
     // Answers an error text, or empty text when the line ran.
     QString Run(const QString& line) {
@@ -158,7 +160,7 @@ private:
     Kernel& kernel_;
     const ComponentState& state_;
     QString jobDir_;
-    ListBook book_;
+    ListBook& book_;
 };
 
 } // namespace

@@ -1,8 +1,10 @@
 #pragma once
 // What the List Generator's main window owns, free of any window: the field profile, the
-// explorer's levels and node model. The window and the batch command both start it the same way.
+// explorer's levels and node model, and the List Book. The window and the batch command both
+// start it the same way.
 
 #include "explorer/ExplorerModel.h"
+#include "listbook/ListBook.h"
 #include "listgen/ExplorerLevels.h"
 #include "listgen/FieldProfileTypes.h"
 
@@ -26,12 +28,16 @@ public:
     FieldProfile& Profile() { return profile_; }
     ExplorerLevels& Levels() { return levels_; }
     const ExplorerModel& Model() const { return model_; }
+    // The lists filed while the component is loaded; a refresh of the explorer leaves them.
+    ListBook& Book() { return book_; }
+    const ListBook& Book() const { return book_; }
 
 private:
     FieldProfile profile_;
     LevelTemplates templates_;
     ExplorerLevels levels_;
     ExplorerModel model_;
+    ListBook book_;
 };
 
 } // namespace vxw

@@ -42,6 +42,7 @@ void AppendToFile(const QString& path, const QString& text) {
 LibrarySearchResult SearchLibraries(LibraryItems& items, const QString& pattern, int scope,
                                     const QString& jobDir) {
     LibrarySearchResult result;
+    result.ran = true;
     UserInterface& ui = items.Ui();
     const QString reportPath =
         jobDir.isEmpty() ? QString() : QDir(jobDir).filePath(QString::fromLatin1(kSearchReportName));

@@ -7,6 +7,7 @@
 #include "shell/UserInterface.h"
 #include "suite/SuiteServices.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -80,7 +81,9 @@ bool SearchLists(const ListBook& book, UserInterface& ui, std::vector<int>& foun
 QString SaveList(ListBook& book, int entry, const QString& path, UserInterface& ui) {
     const BookEntry* found = book.Entry(entry);
     if (!found) {
-        return QString();
+        return Tell(ui, QStringLiteral("%1: the List Book has no list %2; nothing was written.")
+                            .arg(path)
+                            .arg(entry + 1));
     }
     if (const QString error = WriteListFile(path, found->Text); !error.isEmpty()) {
         return Tell(ui, error);
@@ -125,6 +128,27 @@ QString WriteCurrentList(const QString& jobDir, const QString& path, UserInterfa
         return Tell(ui, QStringLiteral("%1: %2").arg(path, file.errorString()));
     }
     return QString();
+}
+
+QString ProposedSavePath(const ListBook& book, int entry, const QString& jobDir) {
+    const BookEntry* found = book.Entry(entry);
+    if (!found) {
+        return QString();
+    }
+    if (!found->FileName.isEmpty()) {
+        return found->FileName;
+    }
+    QString name = found->Name.trimmed();
+    for (QChar& c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 0x20) {
+            c = QLatin1Char('_');
+        }
+    }
+    // "." and ".." name folders, not files.
+    if (name == QLatin1String(".") || name == QLatin1String("..")) {
+        name.fill(QLatin1Char('_'));
+    }
+    return QDir(jobDir).filePath(name);
 }
 
 QString SaveDialogTitle(const QString& listName) {

@@ -31,7 +31,7 @@ bool SearchLists(const ListBook& book, UserInterface& ui, std::vector<int>& foun
 
 // Writes the entry's text and one CR LF to `path`, replacing the file only once the whole
 // text is written. Only then does the entry record the path. Answers an empty text, or the
-// reason it failed (which the user has been shown).
+// reason it failed (which the user has been shown); an entry that does not exist is a failure.
 QString SaveList(ListBook& book, int entry, const QString& path, UserInterface& ui);
 
 // The file to show an entry from window row `row` (1-based): its saved file, or the row's
@@ -42,6 +42,11 @@ QString ViewListPath(const ListBook& book, int entry, int row, const QString& jo
 // Copies the current list's scratch file to `path`. Answers an empty text, or the reason it
 // failed (which the user has been shown).
 QString WriteCurrentList(const QString& jobDir, const QString& path, UserInterface& ui);
+
+// What the save dialog proposes for an entry: the file it was saved to, or its list name in the
+// job folder (trimmed, with path separators and other characters no file name can hold made
+// "_"). Empty for an entry that does not exist.
+QString ProposedSavePath(const ListBook& book, int entry, const QString& jobDir);
 
 // The save dialog's title: message 991128 "Save " and the list name.
 QString SaveDialogTitle(const QString& listName);

@@ -146,6 +146,10 @@ TEST(ListBookActions, FilesAreWrittenWholeAndRecordedOnlyWhenWritten) {
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_TRUE(ui.messages.back().prompt.startsWith(nowhere));
 
+    // A row that is not in the book writes nothing and says so.
+    EXPECT_NE(SaveList(book, 7, dir.filePath(QStringLiteral("c.lst")), ui), "");
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("c.lst"))));
+
     // Deleting removes the saved file; one that cannot be removed keeps its list.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("stuck")));
     QFile(dir.filePath(QStringLiteral("stuck/x"))).open(QIODevice::WriteOnly);
@@ -164,6 +168,21 @@ TEST(ListBookActions, FilesAreWrittenWholeAndRecordedOnlyWhenWritten) {
     current.close();
     EXPECT_EQ(WriteCurrentList(dir.path(), dir.filePath(QStringLiteral("w.lst")), ui), "");
     EXPECT_EQ(FileBytes(dir.filePath(QStringLiteral("w.lst"))), "list\r\n");
+}
+
+TEST(ListBookActions, SaveDialogProposesTheSavedFileOrTheListNameInTheJobFolder) {
+    ListBook book;
+    for (const char* name : {"  Parts of MAIN ", "a/b\\c", "..", "Saved"}) {
+        book.File(Source(QStringLiteral("C"), QStringLiteral("t")), QString::fromLatin1(name));
+    }
+    book.SetFileName(3, QStringLiteral("/lists/saved.lst"));
+    const QString job = QStringLiteral("/job");
+    EXPECT_EQ(ProposedSavePath(book, 0, job), "/job/Parts of MAIN");
+    EXPECT_EQ(ProposedSavePath(book, 1, job), "/job/a_b_c");
+    EXPECT_EQ(ProposedSavePath(book, 2, job), "/job/__");
+    EXPECT_EQ(ProposedSavePath(book, 3, job), "/lists/saved.lst");
+    EXPECT_EQ(ProposedSavePath(book, 4, job), "");
+    EXPECT_EQ(SaveDialogTitle(QStringLiteral("Saved")), "Save Saved");
 }
 
 } // namespace
