@@ -1,0 +1,111 @@
+#pragma once
+// The sample project as the List Book, property, Options and search windows see it: a suite
+// folder of the test's own (the sample language folder, the sample libraries, a job folder and
+// settings), per-user settings of its own, the sample design in the kernel, the component's
+// state started on it, and the dialogs answered from queues the test fills.
+
+#include "component/ComponentState.h"
+#include "kernel/DesignFile.h"
+#include "kernel/KernelAccess.h"
+#include "kernel/MemoryKernel.h"
+#include "listgen/LibraryColumns.h"
+#include "shell/HostEnvironment.h"
+#include "shell/MessageBox.h"
+#include "shell/RecordingInterface.h"
+#include "shell/SharedStrings.h"
+#include "shell/SuitePaths.h"
+#include "suite/AppSettings.h"
+#include "suite/SuiteServices.h"
+#include "windows/shell/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace vxw {
+
+class SampleProjectTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        folder_ = dir_.path();
+        const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
+        ASSERT_TRUE(QDir().mkpath(folder_ + "/language"));
+        ASSERT_TRUE(QDir().mkpath(folder_ + "/JOB"));
+        for (const QString& name : QDir(sample.filePath("language")).entryList(QDir::Files)) {
+            ASSERT_TRUE(QFile::copy(sample.filePath("language/" + name), folder_ + "/language/" + name));
+        }
+        QFile ini(folder_ + "/suite.ini");
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write(("[Vexil2K]\nJobDir=" + folder_ + "/JOB/\nLibDir=" + sample.filePath("LIB") +
+                   "/\nSysDir=" + folder_ + "/SYS/\n")
+                      .toUtf8());
+        ini.close();
+        suite_ = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(folder_));
+        user_ = std::make_unique<ScopedUserSettings>(folder_ + "/user.ini");
+        dialogs_ = std::make_unique<ScopedDialogs>(
+            DialogFunctions{[this](QWidget*, const QString& prompt, int style, const QString&) {
+                                asked_.append(prompt);
+                                if (answers_.empty()) {
+                                    return DefaultAnswer(style);
+                                }
+                                const int answer = answers_.front();
+                                answers_.pop_front();
+                                return answer;
+                            },
+                            [this](QWidget*, const QString& prompt, const QString&, int, const QStringList&) {
+                                asked_.append(prompt);
+                                if (texts_.empty()) {
+                                    return QString();
+                                }
+                                const QString text = texts_.front();
+                                texts_.pop_front();
+                                return text;
+                            },
+                            {}});
+
+        DesignFileResult loaded = LoadDesignFile(QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd"));
+        ASSERT_TRUE(loaded.Ok()) << loaded.error.toStdString();
+        kernel_ = std::make_unique<ScopedKernel>(std::make_unique<MemoryKernel>(std::move(*loaded.design)));
+        PublishHostStrings(TheKernel(), Suite());
+        ReadSuitePaths(paths_, Suite(), ProductName());
+        ASSERT_TRUE(state_.Start(TheKernel(), Suite(), ui_));
+        LoadColumnSpecs();
+    }
+
+    void TearDown() override { QApplication::processEvents(); }
+
+    // The index of the explorer node with this key.
+    int Node(const QString& key) const {
+        const int index = state_.Model().IndexOf(key);
+        EXPECT_GT(index, 0) << key.toStdString();
+        return index;
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    SuitePaths paths_;
+    RecordingInterface ui_; // the main window's side: status panels, progress, Cancel
+    ComponentState state_;
+    std::unique_ptr<ScopedSuite> suite_;
+    std::unique_ptr<ScopedUserSettings> user_;
+    std::unique_ptr<ScopedDialogs> dialogs_;
+    std::unique_ptr<ScopedKernel> kernel_;
+
+    QStringList asked_;         // every message and question, in order
+    std::deque<int> answers_;   // message box answers, front first (then the default button)
+    std::deque<QString> texts_; // text answers, front first (then empty: cancelled)
+};
+
+} // namespace vxw

@@ -1,0 +1,170 @@
+#include "tests/windows/SampleProject.h"
+#include "tests/windows/WindowTestSupport.h"
+
+#include "kernel/Kernel.h"
+#include "libreports/LibraryCatalog.h"
+#include "libreports/LibraryItems.h"
+#include "libreports/LibrarySearch.h"
+#include "windows/explorer/Selection.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+namespace vxw {
+namespace {
+
+// The sample symbol files: [PROJECT LIBRARY], analog.SYMBOL, logic.SYMBOL, misc.SYMBOL; NAND2
+// is in the project library, logic.SYMBOL and misc.SYMBOL.
+class SelectionDialogTest : public SampleProjectTest {
+protected:
+    void SetUp() override {
+        SampleProjectTest::SetUp();
+        catalog_ = std::make_unique<LibraryCatalog>(TheKernel());
+        catalog_->SetPaths(paths_);
+        items_ = std::make_unique<LibraryItems>(TheKernel(), *catalog_, state_.Levels().LibraryProfiles,
+                                                Suite(), ui_);
+        items_->ShowLibraryFiles(KindSymbol);
+    }
+
+    void Tick(const QStringList& files) {
+        for (LibraryFileEntry& entry : items_->Entries()) {
+            entry.checked = files.contains(entry.text);
+        }
+    }
+    static QStringList Files(const QString& report) {
+        QStringList files;
+        for (const QRegularExpressionMatch& match :
+             QRegularExpression(QStringLiteral("^FILE: (.*)\r$"), QRegularExpression::MultilineOption)
+                 .globalMatch(report)) {
+            files.append(match.captured(1));
+        }
+        return files;
+    }
+    QStringList Messages() const {
+        QStringList prompts;
+        for (const auto& message : ui_.messages) {
+            prompts.append(message.prompt);
+        }
+        return prompts;
+    }
+
+    std::unique_ptr<LibraryCatalog> catalog_;
+    std::unique_ptr<LibraryItems> items_;
+};
+
+TEST_F(SelectionDialogTest, OkSearchesTheFilesOfTheScope) {
+    const QString slow = QStringLiteral("Current operation takes time, Accept?");
+    struct Case {
+        int scope;
+        QStringList ticked;
+        QString pattern;
+        QStringList files;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {SearchAll,
+         {},
+         QStringLiteral(" nand2 "),
+         {"[PROJECT LIBRARY]", "logic.SYMBOL", "misc.SYMBOL"},
+         {slow}},
+        {SearchChecked, {}, QStringLiteral("NAND2"), {}, {"Search Not Found"}},
+        {SearchChecked, {"misc.SYMBOL"}, QStringLiteral("NAND*"), {"misc.SYMBOL"}, {}},
+        {SearchUnchecked,
+         {"misc.SYMBOL", "[PROJECT LIBRARY]"},
+         QStringLiteral("nand2"),
+         {"logic.SYMBOL"},
+         {}},
+        {SearchChecked,
+         {"analog.SYMBOL", "misc.SYMBOL"},
+         QStringLiteral("?P*"),
+         {"analog.SYMBOL", "misc.SYMBOL"},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern.toStdString() + " scope " + std::to_string(c.scope));
+        Tick(c.ticked);
+        ui_.messages.clear();
+        ui_.messageAnswers = {AnswerYes};
+        Selection dialog(*items_, paths_.JobDir);
+        dialog.show();
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(c.pattern);
+        dialog.findChild<QRadioButton*>(QStringLiteral("optSelection%1").arg(c.scope))->click();
+        EXPECT_EQ(dialog.Scope(), c.scope);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+        EXPECT_FALSE(dialog.isVisible()); // a search that ran closes the dialog
+        EXPECT_TRUE(dialog.Result().ran);
+        EXPECT_EQ(dialog.Result().found, !c.files.isEmpty());
+        EXPECT_EQ(Files(dialog.Result().text), c.files);
+        EXPECT_EQ(Messages(), c.messages);
+        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->text(), c.pattern.trimmed());
+    }
+}
+
+TEST_F(SelectionDialogTest, AnEmptyPatternOrARefusedSearchOfAllKeepsTheDialogOpen) {
+    Selection dialog(*items_, paths_.JobDir);
+    dialog.SetNodeText(QStringLiteral("Symbols"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblSearch"))->text(), "&Search Symbols like");
+    EXPECT_EQ(dialog.windowTitle(), "Search library");
+    dialog.show();
+    auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"));
+    auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"));
+    text->setText(QStringLiteral("   "));
+    ok->click();
+    ui_.messageAnswers = {AnswerNo};
+    text->setText(QStringLiteral("NAND2"));
+    ok->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Result().ran);
+    EXPECT_EQ(Messages(),
+              (QStringList{"Search String cannot be empty", "Current operation takes time, Accept?"}));
+    dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Result().ran);
+}
+
+TEST_F(SelectionDialogTest, RunSearchDialogAnswersTheSearchTheDialogRan) {
+    WhenOpen<Selection>([](Selection& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(QStringLiteral("GND"));
+        dialog.SetScope(SearchUnchecked);
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
+    });
+    const LibrarySearchResult result =
+        RunSearchDialog(nullptr, *items_, paths_.JobDir, QStringLiteral("Symbols"));
+    EXPECT_TRUE(result.found);
+    EXPECT_EQ(Files(result.text), (QStringList{"[PROJECT LIBRARY]", "logic.SYMBOL"}));
+    EXPECT_TRUE(QFile::exists(QDir(paths_.JobDir).filePath(QLatin1String(kSearchReportName))));
+
+    WhenOpen<Selection>([](Selection& dialog) { dialog.reject(); });
+    EXPECT_FALSE(RunSearchDialog(nullptr, *items_, paths_.JobDir, QStringLiteral("Symbols")).ran);
+}
+
+// Find opens the first file with a match and selects its matching items; Find Next steps on,
+// says when it has passed the last file and then starts again at the top.
+TEST_F(SelectionDialogTest, FindAndFindNextStepThroughTheSampleFiles) {
+    LibraryFinder finder(*items_);
+    ui_.textAnswers = {QStringLiteral("nand*")};
+    const auto selectedNames = [this] {
+        QStringList names;
+        for (const LibraryItemRow& row : items_->Rows()) {
+            if (row.selected) {
+                names.append(row.text);
+            }
+        }
+        return names;
+    };
+    EXPECT_EQ(finder.FindCommand(QStringLiteral("Symbols")), 1);
+    EXPECT_EQ(ui_.questions.back().prompt, "Find Symbols:");
+    EXPECT_EQ(selectedNames(), QStringList{"NAND2"});
+    EXPECT_EQ(finder.FindNext(), 3);
+    EXPECT_EQ(items_->OpenedLibraryName(), "logic.SYMBOL");
+    EXPECT_EQ(finder.FindNext(), 4);
+    EXPECT_EQ(finder.FindNext(), 0);
+    EXPECT_EQ(Messages(), QStringList{"Search Finished"});
+    EXPECT_EQ(finder.FindNext(), 1);
+}
+
+} // namespace
+} // namespace vxw
