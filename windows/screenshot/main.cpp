@@ -1,16 +1,34 @@
-// lgscreenshot [--suite-dir DIR] [--out DIR] [--list] [NAME...]
+// lgscreenshot [--suite-dir DIR] [--design FILE] [--out DIR] [--list] [NAME...]
 //
-// Renders the shell's windows to OUT/NAME.png (all of them when no NAME is given). Every window
-// is opened through the same entry point the component uses; a modal one is captured from inside
-// its own event loop and then closed. Dialogs get a plain title bar drawn above them, since a
-// window manager's frame is not part of what a widget renders.
+// Renders the component's windows to OUT/NAME.png (all of them when no NAME is given). Every
+// window is opened through the same entry point the component uses; a modal one is captured from
+// inside its own event loop and then closed, a modeless one once it has painted. The windows of
+// the List Book, the properties, the options and the search show the design (the sample project
+// by default). Windows get a plain title bar drawn above them, since a window manager's frame is
+// not part of what a widget renders. Placements the windows store go to a scratch settings file,
+// never the user's.
 
+#include "component/ComponentState.h"
+#include "kernel/DesignFile.h"
 #include "kernel/KernelAccess.h"
+#include "kernel/MemoryKernel.h"
+#include "libreports/LibraryCatalog.h"
+#include "libreports/LibraryItems.h"
+#include "listgen/CurrentList.h"
+#include "listgen/LibraryColumns.h"
+#include "properties/PropertyTarget.h"
 #include "shell/HostEnvironment.h"
 #include "shell/MessageBox.h"
+#include "shell/RecordingInterface.h"
 #include "shell/SharedStrings.h"
+#include "shell/SuitePaths.h"
 #include "shell/UserInterface.h"
+#include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
+#include "windows/explorer/Selection.h"
+#include "windows/listbook/OpenListBook.h"
+#include "windows/listgen/Options.h"
+#include "windows/properties/Properties.h"
 #include "windows/shell/Dialogs.h"
 #include "windows/shell/frmSplash.h"
 
@@ -18,12 +36,17 @@
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QPainter>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace vxw {
@@ -31,8 +54,129 @@ namespace {
 
 struct Scene {
     QString name;
-    std::function<void()> open; // opens the window; returns when it is closed again
+    std::function<void()> open; // opens a modal window; returns when it is closed again
+    // Or: makes a modeless window, which is shown, captured and deleted.
+    std::function<QWidget*()> window = {};
 };
+
+// The design the windows of the List Book, the properties and the search show, with the
+// component's state started on it; loaded on first use.
+class Project {
+public:
+    static void SetDesign(const QString& path) { DesignPath() = path; }
+
+    static Project* Get() {
+        static std::unique_ptr<Project> project;
+        static bool tried = false;
+        if (!tried) {
+            tried = true;
+            auto loaded = std::make_unique<Project>();
+            project = loaded->Load() ? std::move(loaded) : nullptr;
+        }
+        return project.get();
+    }
+
+    bool Load() {
+        DesignFileResult loaded = LoadDesignFile(DesignPath());
+        if (!loaded.Ok()) {
+            std::fprintf(stderr, "lgscreenshot: %s\n", qPrintable(loaded.error));
+            return false;
+        }
+        InstallKernel(MemoryKernel::FromData(std::move(*loaded.design)));
+        PublishHostStrings(TheKernel(), Suite());
+        ReadSuitePaths(paths, Suite(), ProductName());
+        LoadColumnSpecs();
+        if (!state.Start(TheKernel(), Suite(), ui)) {
+            std::fprintf(stderr, "lgscreenshot: the field profile of the suite folder could not be read\n");
+            return false;
+        }
+        catalog = std::make_unique<LibraryCatalog>(TheKernel());
+        catalog->SetPaths(paths);
+        items = std::make_unique<LibraryItems>(TheKernel(), *catalog, state.Levels().LibraryProfiles, Suite(),
+                                               ui);
+        return true;
+    }
+
+    int Node(const QString& key) const { return state.Model().IndexOf(key); }
+
+    RecordingInterface ui;
+    ComponentState state;
+    SuitePaths paths;
+    std::unique_ptr<LibraryCatalog> catalog;
+    std::unique_ptr<LibraryItems> items;
+
+private:
+    static QString& DesignPath() {
+        static QString path = QStringLiteral(LG_SAMPLE_DESIGN);
+        return path;
+    }
+};
+
+QWidget* ListBookWindow() {
+    Project* project = Project::Get();
+    if (!project) {
+        return nullptr;
+    }
+    ListBook& book = project->state.Book();
+    if (book.IsEmpty()) {
+        const struct {
+            const char* name;
+            const char* object;
+            const char* classText;
+            const char* count;
+        } lists[] = {{"Demo Timer Board", "Demo Timer Board", "Project", ""},
+                     {"Parts used in MAIN", "MAIN", "Circuit", ""},
+                     {"Nets of MAIN", "MAIN", "Nets", ""},
+                     {"Logic symbols", "logic.SYMBOL", "Symbols", "3"},
+                     {"IC parts", "ic.PART", "Parts", "6"}};
+        for (const auto& list : lists) {
+            book.File(ListSource{1, QLatin1String(list.object), QLatin1String(list.classText),
+                                 QLatin1String(list.count), QString(), QStringLiteral("list\r\n")},
+                      QLatin1String(list.name));
+        }
+        book.SetFileName(0, QDir(project->paths.JobDir).filePath(QStringLiteral("timer-board.lst")));
+        book.Merge({1, 2}, QStringLiteral("MAIN report"));
+    }
+    auto* window = new OpenListBook(book, project->ui, ListBookLinks{});
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->resize(620, 260);
+    window->RefreshArrayList();
+    // The saved list and one more selected: the status bar counts both and marks the saved one.
+    QTreeWidget* list = window->List();
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list->topLevelItem(row);
+        item->setSelected(item->text(0) == QLatin1String("Demo Timer Board") ||
+                          item->text(0) == QLatin1String("IC parts"));
+        if (item->text(0) == QLatin1String("Demo Timer Board")) {
+            list->setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+        }
+    }
+    window->BarStatus();
+    return window;
+}
+
+QWidget* PropertiesWindow(const QString& key, bool selectAll, const QString& currentField) {
+    Project* project = Project::Get();
+    if (!project) {
+        return nullptr;
+    }
+    ExplorerLevels& levels = project->state.Levels();
+    if (selectAll && levels.Circuits.size() > 1) {
+        // One circuit's own choice differs from the others': its row shows mixed.
+        levels.Circuits[1].Circuit.Profiles[0].fields[1].shown = 0;
+    }
+    auto* window = new Properties(
+        CopiesForNode(levels, project->state.Model(), project->Node(key), selectAll, selectAll),
+        project->state.Profile(), project->ui, PropertiesLinks{});
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    QTableView* grid = window->Grid();
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        if (grid->model()->index(row, 1).data().toString() == currentField) {
+            grid->setCurrentIndex(grid->model()->index(row, 1));
+        }
+    }
+    return window;
+}
 
 QImage WithTitleBar(const QWidget& window, const QPixmap& content) {
     QFont font = window.font();
@@ -109,6 +253,33 @@ std::vector<Scene> Scenes() {
         {QStringLiteral("query-block"), ask(QStringLiteral("Comment:"), AskBlock,
                                             {QStringLiteral("First line of the comment\nSecond line")})},
         {QStringLiteral("query-list"), ask(listName, AskList, names)},
+        {QStringLiteral("listbook"), {}, &ListBookWindow},
+        {QStringLiteral("properties"),
+         {},
+         [] { return PropertiesWindow(QStringLiteral("VX4_1"), false, QStringLiteral("Component Table")); }},
+        {QStringLiteral("properties-all-circuits"),
+         {},
+         [] { return PropertiesWindow(QStringLiteral("VX4_1"), true, QStringLiteral("Designer")); }},
+        {QStringLiteral("options"),
+         {},
+         [] {
+             auto* window = new Options(ColumnSpecs(), OptionsLinks{});
+             window->setAttribute(Qt::WA_DeleteOnClose, false);
+             window->SelectTab(kPartColumns);
+             return window;
+         }},
+        {QStringLiteral("search"),
+         [] {
+             Project* project = Project::Get();
+             if (!project) {
+                 return;
+             }
+             project->items->ShowLibraryFiles(KindPart);
+             Selection dialog(*project->items, project->paths.JobDir);
+             dialog.SetNodeText(QStringLiteral("Parts"));
+             dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(QStringLiteral("74HC*"));
+             dialog.exec();
+         }},
     };
 }
 
@@ -118,6 +289,18 @@ bool Render(const Scene& scene, const QString& path) {
         frmSplash splash;
         splash.ShowAsSplash();
         return Save(splash, path, false);
+    }
+    if (scene.window) {
+        const std::unique_ptr<QWidget> window(scene.window());
+        if (!window) {
+            std::fprintf(stderr, "lgscreenshot: %s has nothing to show\n", qPrintable(scene.name));
+            return false;
+        }
+        window->show();
+        QApplication::processEvents();
+        const bool written = Save(*window, path, true);
+        window->hide(); // deleted without closing: nothing the window keeps at unload is stored
+        return written;
     }
     bool written = false;
     bool captured = false;
@@ -150,9 +333,13 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("DIR"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Where the PNG files go."),
                                        QStringLiteral("DIR"), QStringLiteral("."));
+    const QCommandLineOption designOption(
+        QStringLiteral("design"),
+        QStringLiteral("The design the windows show (the sample project by default)."),
+        QStringLiteral("FILE"));
     const QCommandLineOption listOption(QStringLiteral("list"),
                                         QStringLiteral("Names the windows and stops."));
-    parser.addOptions({suiteOption, outOption, listOption});
+    parser.addOptions({suiteOption, designOption, outOption, listOption});
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("The windows to render (all by default)."),
                                  QStringLiteral("[NAME...]"));
@@ -162,6 +349,12 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(suiteOption)) {
         InstallSuite(std::make_unique<SuiteServices>(SuiteLocation::InFolder(parser.value(suiteOption))));
     }
+    if (parser.isSet(designOption)) {
+        Project::SetDesign(parser.value(designOption));
+    }
+    // Whatever a window stores goes to a scratch file, never to the user's settings.
+    const QTemporaryDir scratch;
+    const ScopedUserSettings userSettings(scratch.filePath(QStringLiteral("user.ini")));
     PublishHostStrings(TheKernel(), Suite());
 
     const std::vector<Scene> scenes = Scenes();

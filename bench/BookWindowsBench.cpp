@@ -1,0 +1,199 @@
+// The List Book, property, Options and search windows offscreen: how long each takes to open on
+// the sample project (goal: under 100 ms), and the property window of the all-pages node of a
+// 200-page design (goal: under 200 ms). Each iteration builds and shows the window and lets it
+// paint; closing it is not timed.
+
+#include "component/ComponentState.h"
+#include "kernel/DesignFile.h"
+#include "kernel/KernelAccess.h"
+#include "kernel/MemoryKernel.h"
+#include "libreports/LibraryCatalog.h"
+#include "libreports/LibraryItems.h"
+#include "listgen/CurrentList.h"
+#include "listgen/LibraryColumns.h"
+#include "properties/PropertyTarget.h"
+#include "shell/HostEnvironment.h"
+#include "shell/RecordingInterface.h"
+#include "shell/SharedStrings.h"
+#include "shell/SuitePaths.h"
+#include "suite/AppSettings.h"
+#include "suite/SuiteServices.h"
+#include "tools/vxgen/DesignGenerator.h"
+#include "windows/explorer/Selection.h"
+#include "windows/listbook/OpenListBook.h"
+#include "windows/listgen/Options.h"
+#include "windows/properties/Properties.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using namespace vxw;
+
+// A suite folder of the benchmark's own with the sample language folder and libraries, and a
+// design in the kernel with the component's state started on it.
+struct Project {
+    QTemporaryDir dir;
+    std::unique_ptr<ScopedSuite> suite;
+    std::unique_ptr<ScopedUserSettings> user;
+    RecordingInterface ui;
+    ComponentState state;
+    SuitePaths paths;
+    bool started = false;
+
+    explicit Project(std::unique_ptr<MemoryKernel> kernel) {
+        const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
+        QDir().mkpath(dir.filePath("language"));
+        QDir().mkpath(dir.filePath("JOB"));
+        for (const QString& name : QDir(sample.filePath("language")).entryList(QDir::Files)) {
+            QFile::copy(sample.filePath("language/" + name), dir.filePath("language/" + name));
+        }
+        QFile ini(dir.filePath("suite.ini"));
+        if (ini.open(QIODevice::WriteOnly)) {
+            ini.write(
+                ("[Vexil2K]\nJobDir=" + dir.filePath("JOB") + "/\nLibDir=" + sample.filePath("LIB") + "/\n")
+                    .toUtf8());
+        }
+        ini.close();
+        suite = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(dir.path()));
+        user = std::make_unique<ScopedUserSettings>(dir.filePath("user.ini"));
+        if (!kernel) {
+            return;
+        }
+        InstallKernel(std::move(kernel));
+        PublishHostStrings(TheKernel(), Suite());
+        ReadSuitePaths(paths, Suite(), ProductName());
+        LoadColumnSpecs();
+        started = state.Start(TheKernel(), Suite(), ui);
+    }
+
+    static std::unique_ptr<MemoryKernel> Sample() {
+        DesignFileResult loaded = LoadDesignFile(QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd"));
+        return loaded.Ok() ? MemoryKernel::FromData(std::move(*loaded.design)) : nullptr;
+    }
+};
+
+// Shows the window and lets it paint; the window is deleted untimed.
+template <class Open> void TimeOpening(benchmark::State& state, Open open) {
+    for (auto _ : state) {
+        QWidget* window = open();
+        window->show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        delete window;
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+void BM_OpenListBook(benchmark::State& state) {
+    Project project(Project::Sample());
+    if (!project.started) {
+        state.SkipWithError("the component did not start");
+        return;
+    }
+    for (int i = 0; i < 20; ++i) {
+        project.state.Book().File(ListSource{4, QStringLiteral("MAIN"), QStringLiteral("Circuit"),
+                                             QString::number(i), QString(),
+                                             QStringLiteral("list %1\r\n").arg(i)},
+                                  QStringLiteral("List %1").arg(i));
+    }
+    TimeOpening(state, [&] {
+        auto* window = new OpenListBook(project.state.Book(), project.ui, ListBookLinks{});
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->RefreshArrayList();
+        return window;
+    });
+}
+BENCHMARK(BM_OpenListBook)->Unit(benchmark::kMillisecond);
+
+void OpenProperties(benchmark::State& state, Project& project, const QString& key, bool selectAll) {
+    if (!project.started) {
+        state.SkipWithError("the component did not start");
+        return;
+    }
+    const int index = project.state.Model().IndexOf(key);
+    TimeOpening(state, [&] {
+        auto* window = new Properties(
+            CopiesForNode(project.state.Levels(), project.state.Model(), index, selectAll, selectAll),
+            project.state.Profile(), project.ui, PropertiesLinks{});
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        return window;
+    });
+}
+
+void BM_OpenPropertiesOfTheProject(benchmark::State& state) {
+    Project project(Project::Sample());
+    OpenProperties(state, project, QStringLiteral("VX3"), false);
+}
+BENCHMARK(BM_OpenPropertiesOfTheProject)->Unit(benchmark::kMillisecond);
+
+void BM_OpenPropertiesOfAllCircuits(benchmark::State& state) {
+    Project project(Project::Sample());
+    OpenProperties(state, project, QStringLiteral("VX4_1"), true);
+}
+BENCHMARK(BM_OpenPropertiesOfAllCircuits)->Unit(benchmark::kMillisecond);
+
+void BM_OpenPropertiesOfAllPagesOf200(benchmark::State& state) {
+    gen::DesignSizes sizes;
+    sizes.pages = 200;
+    sizes.schComps = 2000;
+    sizes.layComps = 200;
+    sizes.nets = 200;
+    sizes.nodes = 800;
+    sizes.traceRecords = 200;
+    Project project(MemoryKernel::FromData(gen::GenerateDesign(sizes)));
+    OpenProperties(state, project, QStringLiteral("VX6_1_1"), true);
+}
+BENCHMARK(BM_OpenPropertiesOfAllPagesOf200)->Unit(benchmark::kMillisecond);
+
+void BM_OpenOptions(benchmark::State& state) {
+    Project project(Project::Sample());
+    TimeOpening(state, [] {
+        auto* window = new Options(ColumnSpecs(), OptionsLinks{});
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        return window;
+    });
+}
+BENCHMARK(BM_OpenOptions)->Unit(benchmark::kMillisecond);
+
+void BM_OpenSearchDialog(benchmark::State& state) {
+    Project project(Project::Sample());
+    if (!project.started) {
+        state.SkipWithError("the component did not start");
+        return;
+    }
+    LibraryCatalog catalog(TheKernel());
+    catalog.SetPaths(project.paths);
+    LibraryItems items(TheKernel(), catalog, project.state.Levels().LibraryProfiles, Suite(), project.ui);
+    items.ShowLibraryFiles(KindPart);
+    TimeOpening(state, [&] {
+        auto* dialog = new Selection(items, project.paths.JobDir);
+        dialog->SetNodeText(QStringLiteral("Parts"));
+        return dialog;
+    });
+}
+BENCHMARK(BM_OpenSearchDialog)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
