@@ -94,6 +94,8 @@ OpenListBook::OpenListBook(ListBook& book, UserInterface& hostUi, ListBookLinks 
     list_->setObjectName(QStringLiteral("lvwList"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
+    list_->setAlternatingRowColors(true);
+    list_->setTextElideMode(Qt::ElideMiddle); // a long path keeps its file name in view
     list_->setAllColumnsShowFocus(true);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -4,6 +4,8 @@
 #include "windows/shell/SmallPictures.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 
 namespace vxw {
 
@@ -23,6 +25,9 @@ QVariant PropertyGridModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     const PropertyRow& row = Row(index.row());
+    if (role == Qt::BackgroundRole && row.group) {
+        return QGuiApplication::palette().brush(QPalette::AlternateBase);
+    }
     switch (index.column()) {
     case PictureColumn:
         return row.group && role == Qt::DecorationRole ? QVariant(GroupPicture(row.expanded)) : QVariant();

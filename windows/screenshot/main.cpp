@@ -134,7 +134,7 @@ QWidget* ListBookWindow() {
                                  QLatin1String(list.count), QString(), QStringLiteral("list\r\n")},
                       QLatin1String(list.name));
         }
-        book.SetFileName(0, QDir(project->paths.JobDir).filePath(QStringLiteral("timer-board.lst")));
+        book.SetFileName(0, QStringLiteral("/home/user/VexilXP/JOB/timer-board.lst"));
         book.Merge({1, 2}, QStringLiteral("MAIN report"));
     }
     auto* window = new OpenListBook(book, project->ui, ListBookLinks{});
@@ -263,6 +263,7 @@ std::vector<Scene> Scenes() {
         {QStringLiteral("options"),
          {},
          [] {
+             LoadColumnSpecs();
              auto* window = new Options(ColumnSpecs(), OptionsLinks{});
              window->setAttribute(Qt::WA_DeleteOnClose, false);
              window->SelectTab(kPartColumns);
