@@ -14,4 +14,6 @@ lg_need_packages() {
 }
 
 LG_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev)
+# What scripts/run needs beyond the build: a virtual display for machines without one, and fonts.
+LG_RUN_PACKAGES=(xvfb xauth fonts-dejavu-core)
 LG_CLANG_PACKAGES=(clang-14 libclang-rt-14-dev)
