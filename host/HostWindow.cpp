@@ -276,6 +276,7 @@ void HostWindow::ShowInViewer(const QString& path) {
         connect(viewer_.data(), &QObject::destroyed, this,
                 [] { WriteSharedString(TheKernel(), AppKey(kTextViewerId), QStringLiteral("0")); });
         WriteSharedString(TheKernel(), AppKey(kTextViewerId), QStringLiteral("1"));
+        PlaceViewer();
     }
     viewer_->show();
     if (!viewer_->OpenFile(path)) {
@@ -283,6 +284,23 @@ void HostWindow::ShowInViewer(const QString& path) {
     }
     viewer_->raise();
     viewer_->activateWindow();
+}
+
+// Beside the host, a little lower, and kept on the screen, so that it covers neither the
+// host's window nor its own title.
+void HostWindow::PlaceViewer() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect host = frameGeometry();
+    const QSize size(std::min(viewer_->width(), area.width()), std::min(viewer_->height(), area.height()));
+    QPoint place(host.right() + 1, host.top() + 40);
+    place.setX(std::clamp(place.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    place.setY(std::clamp(place.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    viewer_->resize(size);
+    viewer_->move(place);
 }
 
 void HostWindow::ReleaseComponent() {

@@ -44,6 +44,7 @@ private:
     void BuildMenus();
     void PublishStrings();
     void ShowInViewer(const QString& path);
+    void PlaceViewer();
     void ReleaseComponent();
     void Log(const QString& line);
 

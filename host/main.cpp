@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QScreen>
 
 #include <cstdio>
 #include <memory>
@@ -168,6 +169,12 @@ int main(int argc, char** argv) {
         bool saved = Grab(*window, options.screenshotDir, QStringLiteral("vexilxp"));
         if (vxw::TextViewer* viewer = window->Viewer()) {
             saved = Grab(*viewer, options.screenshotDir, QStringLiteral("VXLSPCVR")) && saved;
+        }
+        // On a real (or virtual) display, the whole screen shows how the windows are placed.
+        if (QScreen* screen = QGuiApplication::primaryScreen();
+            screen && QGuiApplication::platformName() == "xcb") {
+            const QString file = QDir(options.screenshotDir).filePath(QStringLiteral("screen.png"));
+            saved = screen->grabWindow(0).save(file) && saved;
         }
         window.reset();
         return saved ? 0 : 1;
