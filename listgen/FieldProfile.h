@@ -81,6 +81,11 @@ void AppendFieldFlags(QString& flags, const FieldGroups& groups);
 // four library classes), each followed by a comma. Null entries are skipped.
 QString FieldFlagsString(const std::vector<const FieldGroups*>& copies);
 
+// The value of setting "PROPERTY" for the profile's flags: one flag and a comma for each field
+// that takes a saved flag, in the order loading reads them back (a line that stood before any
+// section gets 1).
+QString SavedFieldFlags(const FieldProfile& profile);
+
 // Writes the property window's flags (the first one for the first field) into `Shown` of
 // `groups`: group by group, within a group the slots that received a "CHILD" line
 // (`counts`). Values are clamped to 16 bits; kMixedFieldFlag leaves a flag unchanged; flags
