@@ -7,16 +7,40 @@
 #include "shell/ComponentRegistry.h"
 #include "shell/HostLink.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace vxw {
 namespace {
 
 const QString kProgId = QLatin1String(kClsVxwlstgnProgId);
+
+// As in the host, the component lives in a widget application: creating the class may make the
+// main window object.
+class WidgetApplication : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    char name_[10] = "test_host";
+    char* argv_[2] = {name_, nullptr};
+    int argc_ = 1;
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kWidgetApplication =
+    ::testing::AddGlobalTestEnvironment(new WidgetApplication);
 
 class ComponentClientTest : public ::testing::Test {
 protected:
