@@ -1,24 +1,37 @@
 #include "windows/shell/ComponentWindow.h"
 
-namespace vxw {
+#include <QCoreApplication>
 
+namespace vxw {
 namespace {
 
-ComponentWindowFactory& Factory() {
-    static ComponentWindowFactory factory;
-    return factory;
+struct SharedWindow {
+    ComponentWindowFactory factory;
+    ComponentWindow* window = nullptr;
+};
+
+SharedWindow& Shared() {
+    static SharedWindow shared;
+    return shared;
 }
 
 } // namespace
 
-// The factory keeps the one instance; asking again answers the same window. Without a factory
-// (the main window not built into this library) there is no window and Load answers false.
 void SetComponentWindowFactory(ComponentWindowFactory factory) {
-    Factory() = std::move(factory);
+    Shared().factory = std::move(factory);
+    Shared().window = nullptr;
 }
 
 ComponentWindow* SharedComponentWindow() {
-    return Factory() ? Factory()() : nullptr;
+    SharedWindow& shared = Shared();
+    // Once the application is going down no window may be made or reached any more.
+    if (QCoreApplication::closingDown()) {
+        return nullptr;
+    }
+    if (shared.window == nullptr && shared.factory) {
+        shared.window = shared.factory();
+    }
+    return shared.window;
 }
 
 } // namespace vxw

@@ -115,9 +115,13 @@ class AutomationTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(qobject_cast<QGuiApplication*>(QCoreApplication::instance()), nullptr);
+        NewWindow();
+        SetSeverPath(QString());
+    }
+    // A fresh fake as the shared window (installing the factory forgets the one made before).
+    void NewWindow() {
         window = std::make_unique<FakeWindow>();
         SetComponentWindowFactory([this] { return window.get(); });
-        SetSeverPath(QString());
     }
     void TearDown() override { SetComponentWindowFactory(nullptr); }
 

@@ -84,7 +84,7 @@ TEST_F(ClsVxwlstgnTest, NotifyMeRunsOnlyCommandsForTheComponent) {
     for (const auto road : {&NotifyByVtable, &NotifyByInvoke}) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.command == nullptr ? "(missing)" : c.command);
-            window = std::make_unique<FakeWindow>();
+            NewWindow();
             Object object;
             RecordingSink sink;
             uint32_t cookie = 0;
@@ -127,7 +127,7 @@ TEST_F(ClsVxwlstgnTest, LoadShowsTheWindowInTheAskedState) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "mode " << c.mode << (c.startUpFails ? ", start-up fails" : ""));
-        window = std::make_unique<FakeWindow>();
+        NewWindow();
         window->startUpFails = c.startUpFails;
         Object object;
         RecordingSink sink;
