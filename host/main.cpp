@@ -114,10 +114,11 @@ int Register(int argc, char** argv, const HostOptions& options) {
         Print(stderr, QStringLiteral("vexilxp: ") + error);
         return 1;
     }
-    Print(stdout,
-          (options.unregisterLibrary ? QStringLiteral("Unregistered %1 from %2")
-                                     : QStringLiteral("Registered %1 (%3) in %2"))
-              .arg(QLatin1String(vxw::kClsVxwlstgnProgId), vxw::RegistryFile(), QDir::cleanPath(path)));
+    const QString progId = QLatin1String(vxw::kClsVxwlstgnProgId);
+    Print(stdout, options.unregisterLibrary
+                      ? QStringLiteral("Unregistered %1 from %2").arg(progId, vxw::RegistryFile())
+                      : QStringLiteral("Registered %1 (%2) in %3")
+                            .arg(progId, QDir::cleanPath(path), vxw::RegistryFile()));
     return 0;
 }
 
