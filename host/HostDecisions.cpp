@@ -65,7 +65,9 @@ HostAction DecideHostAction(const QString& aname, const QString& command, bool v
 
 QString ComponentCommandText(const QString& typed) {
     const QString text = typed.trimmed();
-    if (text.isEmpty() || text.contains(QLatin1Char(','))) {
+    // An addressee alone ("VXLLSTGN", "All") is a command without its action: it goes as typed.
+    if (text.isEmpty() || text.contains(QLatin1Char(',')) || text == QLatin1String(kComponentId) ||
+        text == QLatin1String(kAllApplications)) {
         return text;
     }
     return QLatin1String(kComponentId) + QLatin1Char(',') + text;

@@ -31,8 +31,8 @@ struct HostAction {
 HostAction DecideHostAction(const QString& aname, const QString& command, bool viewerRunning);
 
 // The text passed to NotifyMe for what the user typed: a bare action ("MN") is addressed to
-// the component ("VXLLSTGN,MN"); a text with a comma goes as it is; blanks around it are
-// dropped.
+// the component ("VXLLSTGN,MN"); a text with a comma, or an addressee alone ("VXLLSTGN",
+// "All"), goes as it is; blanks around it are dropped.
 QString ComponentCommandText(const QString& typed);
 
 } // namespace vxw

@@ -28,6 +28,7 @@ struct HostOptions {
     QString library;
     QString screenshotDir;
     QString viewFile;
+    QStringList send;
     bool registerLibrary = false;
     bool unregisterLibrary = false;
     bool noComponent = false;
@@ -65,8 +66,12 @@ int ParseOptions(const QStringList& arguments, HostOptions& options) {
     const QCommandLineOption view(
         QStringLiteral("view"), QStringLiteral("Show FILE in the text viewer, as the component asks for it."),
         QStringLiteral("FILE"));
+    const QCommandLineOption send(
+        QStringLiteral("send"),
+        QStringLiteral("Send COMMAND to the List Generator once it is up (repeatable)."),
+        QStringLiteral("COMMAND"));
     parser.addOptions(
-        {suiteDir, settings, registerOption, unregisterOption, library, noComponent, screenshot, view});
+        {suiteDir, settings, registerOption, unregisterOption, library, noComponent, screenshot, view, send});
     parser.addPositionalArgument(QStringLiteral("design"), QStringLiteral("The design file (.vxd) to open."),
                                  QStringLiteral("[DESIGN]"));
     if (!parser.parse(arguments)) {
@@ -95,6 +100,7 @@ int ParseOptions(const QStringList& arguments, HostOptions& options) {
     options.library = parser.value(library);
     options.screenshotDir = parser.value(screenshot);
     options.viewFile = parser.value(view);
+    options.send = parser.values(send);
     options.registerLibrary = parser.isSet(registerOption);
     options.unregisterLibrary = parser.isSet(unregisterOption);
     options.noComponent = parser.isSet(noComponent);
@@ -163,6 +169,9 @@ int main(int argc, char** argv) {
         window->HandleNotification(QLatin1String(vxw::kTextViewerId),
                                    QStringLiteral("SHELL,0,") +
                                        QFileInfo(options.viewFile).absoluteFilePath());
+    }
+    for (const QString& command : options.send) {
+        window->SendCommand(command);
     }
     if (!options.screenshotDir.isEmpty()) {
         QDir().mkpath(options.screenshotDir);

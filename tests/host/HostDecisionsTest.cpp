@@ -46,11 +46,8 @@ TEST(HostDecisions, WhatTheHostDoesWithEachNotification) {
 
 TEST(HostDecisions, TypedCommandsAreAddressedToTheComponent) {
     const std::pair<const char*, const char*> cases[] = {
-        {"MN", "VXLLSTGN,MN"},
-        {"  EX ", "VXLLSTGN,EX"},
-        {"All,DF", "All,DF"},
-        {"Other,MN", "Other,MN"},
-        {"", ""},
+        {"MN", "VXLLSTGN,MN"}, {"  EX ", "VXLLSTGN,EX"}, {"All,DF", "All,DF"},     {"VXLLSTGN", "VXLLSTGN"},
+        {"All", "All"},        {"all", "VXLLSTGN,all"},  {"Other,MN", "Other,MN"}, {"", ""},
         {"   ", ""},
     };
     for (const auto& [typed, sent] : cases) {
