@@ -261,6 +261,14 @@ QString FieldFlagsString(const std::vector<const FieldGroups*>& copies) {
     return flags;
 }
 
+QString ProfileFlagsString(const FieldProfile& profile) {
+    QString flags;
+    for (const FieldProfileSection& section : profile.sections) {
+        AppendFieldFlags(flags, section.groups);
+    }
+    return flags;
+}
+
 void ApplyFieldFlags(FieldGroups& groups, const std::vector<int16_t>& counts, const std::vector<int>& flags) {
     size_t next = 0;
     const size_t groupCount = std::min(groups.size(), counts.size());

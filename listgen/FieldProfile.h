@@ -81,6 +81,11 @@ void AppendFieldFlags(QString& flags, const FieldGroups& groups);
 // four library classes), each followed by a comma. Null entries are skipped.
 QString FieldFlagsString(const std::vector<const FieldGroups*>& copies);
 
+// The flags of the whole profile, section by section in profile order, each followed by a comma:
+// what setting "PROPERTY" keeps (without its last character) so that the next load reads the
+// same flags back.
+QString ProfileFlagsString(const FieldProfile& profile);
+
 // Writes the property window's flags (the first one for the first field) into `Shown` of
 // `groups`: group by group, within a group the slots that received a "CHILD" line
 // (`counts`). Values are clamped to 16 bits; kMixedFieldFlag leaves a flag unchanged; flags
