@@ -3,6 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QMimeData>
 
 namespace vxw {
@@ -24,6 +25,9 @@ void ListPreview::UseListFont() {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
     setFont(font);
+    // Tab stops every eight characters, as a text viewer sets them, so the tabbed columns of a
+    // list line up the same way in both.
+    setTabStopDistance(QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')) * 8);
 }
 
 void ListPreview::ShowList(const QString& text) {

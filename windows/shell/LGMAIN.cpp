@@ -156,7 +156,19 @@ LGMAIN::LGMAIN(QWidget* parent)
         });
 }
 
-LGMAIN::~LGMAIN() = default;
+LGMAIN::~LGMAIN() {
+    // The widgets outlive the data they show by the base class's destruction, and may still send
+    // events and signals while it hides them: they are cut loose from the data first.
+    delete keyboard_;
+    keyboard_ = nullptr;
+    for (QObject* sender : std::initializer_list<QObject*>{
+             commands_, panes_->Explorer(), panes_->FileList(), panes_->Items(), panes_->Hierarchy(),
+             panes_->Preview(), panes_->Progress()->CancelButton(), commands_->ToolBar()}) {
+        disconnect(sender, nullptr, this, nullptr);
+    }
+    panes_->Items()->SetItems(nullptr);
+    panes_->Hierarchy()->Clear();
+}
 
 const ExplorerModel* LGMAIN::Model() const {
     return state_ ? &state_->Model() : nullptr;
