@@ -2,8 +2,8 @@
 // every field of every object shown.
 
 #include "bench/LargeDesign.h"
-#include "explorer/ExplorerLevels.h"
 #include "kernel/MemoryKernel.h"
+#include "listgen/ExplorerLevels.h"
 #include "listgen/ListGenerator.h"
 #include "shell/RecordingInterface.h"
 #include "suite/SuiteServices.h"

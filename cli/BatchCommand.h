@@ -44,5 +44,7 @@ int RunHierarchyCommand(BatchContext& context);
 int RunLibraryCommand(BatchContext& context);
 int RunSearchCommand(BatchContext& context);
 int RunFilesCommand(BatchContext& context);
+int RunBookCommand(BatchContext& context);
+int RunPropertiesCommand(BatchContext& context);
 
 } // namespace vxw

@@ -29,6 +29,16 @@ const std::vector<BatchCommand>& BatchCommands() {
          true, RunSearchCommand},
         {"files", "files KIND                the library file list of a kind, one entry a line", true,
          RunFilesCommand},
+        {"properties",
+         "properties NODEKEY [--select-all] [--set ID=0|1[,...]]\n"
+         "                            the property grid of a node; --set ticks or clears fields and saves "
+         "them",
+         true, RunPropertiesCommand},
+        {"book",
+         "book                      List Book operations read from standard input, one a line:\n"
+         "                            file NODEKEY [--select-all] NAME, merge ROWS NAME, delete ROWS,\n"
+         "                            search PATTERN, save ROW PATH, view ROW, text ROW, print",
+         true, RunBookCommand},
     };
     return commands;
 }

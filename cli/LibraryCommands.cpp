@@ -7,14 +7,14 @@
 // KIND is part, symbol, package or padstack; FILE a file name of that kind's folder.
 
 #include "cli/BatchCommand.h"
+#include "component/ComponentState.h"
 #include "explorer/NodeActions.h"
-#include "explorer/StoredLibraryPaths.h"
 #include "kernel/KernelAccess.h"
 #include "libreports/LibraryCatalog.h"
 #include "libreports/LibraryItems.h"
 #include "libreports/LibrarySearch.h"
+#include "libreports/StoredLibraryPaths.h"
 #include "listgen/ListDocument.h"
-#include "shell/ComponentState.h"
 #include "shell/SharedStrings.h"
 #include "shell/SuitePaths.h"
 #include "shell/Units.h"

@@ -1,8 +1,8 @@
 // `listgen tree`: the explorer's nodes in the order they are added: index, key, kind, text.
 
 #include "cli/BatchCommand.h"
+#include "component/ComponentState.h"
 #include "kernel/KernelAccess.h"
-#include "shell/ComponentState.h"
 #include "suite/SuiteServices.h"
 
 namespace vxw {

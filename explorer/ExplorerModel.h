@@ -3,8 +3,8 @@
 // tree, with key, kind letter, text, image number and parent, and the NodeTable beside them.
 // The tree widget only mirrors this model.
 
-#include "explorer/ExplorerLevels.h"
 #include "explorer/NodeTable.h"
+#include "listgen/ExplorerLevels.h"
 
 #include <QLatin1String>
 #include <QString>

@@ -5,10 +5,10 @@
 
 #include "FuzzSuite.h"
 #include "cli/NodeList.h"
+#include "component/ComponentState.h"
 #include "kernel/DesignFile.h"
 #include "kernel/KernelAccess.h"
 #include "kernel/MemoryKernel.h"
-#include "shell/ComponentState.h"
 #include "shell/HostEnvironment.h"
 #include "shell/TerminalInterface.h"
 #include "shell/Units.h"

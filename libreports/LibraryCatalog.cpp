@@ -1,8 +1,8 @@
 #include "libreports/LibraryCatalog.h"
 
-#include "explorer/StoredLibraryPaths.h"
 #include "kernel/Kernel.h"
 #include "kernel/KernelText.h"
+#include "libreports/StoredLibraryPaths.h"
 #include "suite/FilePatterns.h"
 #include "suite/SuiteServices.h"
 #include "suite/TextRules.h"

@@ -46,11 +46,4 @@ void CurrentList::RecordListSource(const QString& text, const ListOrigin& origin
     commandsEnabled_ = true;
 }
 
-QString CurrentList::WriteCurrentList(const QString& path) const {
-    if (!commandsEnabled_) {
-        return QStringLiteral("%1: there is no list to write").arg(path);
-    }
-    return WriteListFile(path, source_.Text);
-}
-
 } // namespace vxw

@@ -59,13 +59,6 @@ public:
     // object name alone and the class text and item count are left empty.
     void RecordListSource(const QString& text, const ListOrigin& origin, bool nameFlag = false);
 
-    // The "write" command once the user chose `path`: the list as the scratch file holds it (its
-    // text and one CR LF, 8-bit), written from the recorded text rather than copied from the
-    // scratch file, which another preview or a failed write may have changed meanwhile. The file
-    // is replaced as a whole. Answers an empty text on success, else the cause with the path;
-    // without a recorded list nothing is written.
-    QString WriteCurrentList(const QString& path) const;
-
 private:
     QString title_;
     QString preview_;

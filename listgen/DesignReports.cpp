@@ -1,10 +1,10 @@
 #include "listgen/DesignReports.h"
 
-#include "explorer/ExplorerLevels.h"
 #include "kernel/Kernel.h"
 #include "kernel/KernelText.h"
 #include "kernel/KernelWalk.h"
 #include "listgen/ComponentLookup.h"
+#include "listgen/ExplorerLevels.h"
 #include "listgen/FieldProfile.h"
 #include "listgen/LayoutReport.h"
 #include "listgen/NetReport.h"

@@ -155,6 +155,7 @@ FieldProfileParse ParseFieldProfile(const QByteArray& fileBytes, const QString& 
                 if (flags.HasSaved()) {
                     flags.Next();
                 }
+                result.profile.savedOrder.push_back({});
                 continue;
             }
             if (group < 0) {
@@ -174,6 +175,10 @@ FieldProfileParse ParseFieldProfile(const QByteArray& fileBytes, const QString& 
                 shown = flags.Next();
             }
             ++slot;
+            if (fieldId != 0) {
+                result.profile.savedOrder.push_back(
+                    {static_cast<int16_t>(section), static_cast<int16_t>(group), static_cast<int16_t>(slot)});
+            }
             FieldProfileSection& current = result.profile.sections[section - 1];
             FieldEntry& entry = current.groups[group].fields[slot];
             entry.name = TrimBlanks(fields.field[4]).toString();
@@ -251,20 +256,31 @@ void AppendFieldFlags(QString& flags, const FieldGroups& groups) {
     }
 }
 
+QString SavedFieldFlags(const FieldProfile& profile) {
+    QString flags;
+    flags.reserve(static_cast<qsizetype>(profile.savedOrder.size()) * 2);
+    for (const SavedFlagSlot& place : profile.savedOrder) {
+        int16_t shown = 1;
+        if (place.section >= 1 && place.section <= kSectionCount) {
+            const FieldGroups& groups = profile.sections[static_cast<size_t>(place.section - 1)].groups;
+            if (static_cast<size_t>(place.group) < groups.size() && place.slot >= 0 &&
+                place.slot < kSlotsPerGroup) {
+                shown =
+                    groups[static_cast<size_t>(place.group)].fields[static_cast<size_t>(place.slot)].shown;
+            }
+        }
+        flags += QString::number(shown);
+        flags += QLatin1Char(',');
+    }
+    return flags;
+}
+
 QString FieldFlagsString(const std::vector<const FieldGroups*>& copies) {
     QString flags;
     for (const FieldGroups* groups : copies) {
         if (groups != nullptr) {
             AppendFieldFlags(flags, *groups);
         }
-    }
-    return flags;
-}
-
-QString ProfileFlagsString(const FieldProfile& profile) {
-    QString flags;
-    for (const FieldProfileSection& section : profile.sections) {
-        AppendFieldFlags(flags, section.groups);
     }
     return flags;
 }

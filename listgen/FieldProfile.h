@@ -81,10 +81,10 @@ void AppendFieldFlags(QString& flags, const FieldGroups& groups);
 // four library classes), each followed by a comma. Null entries are skipped.
 QString FieldFlagsString(const std::vector<const FieldGroups*>& copies);
 
-// The flags of the whole profile, section by section in profile order, each followed by a comma:
-// what setting "PROPERTY" keeps (without its last character) so that the next load reads the
-// same flags back.
-QString ProfileFlagsString(const FieldProfile& profile);
+// The value of setting "PROPERTY" for the profile's flags: one flag and a comma for each field
+// that takes a saved flag, in the order loading reads them back (a line that stood before any
+// section gets 1).
+QString SavedFieldFlags(const FieldProfile& profile);
 
 // Writes the property window's flags (the first one for the first field) into `Shown` of
 // `groups`: group by group, within a group the slots that received a "CHILD" line

@@ -46,8 +46,19 @@ struct FieldProfileSection {
     std::vector<int16_t> counts; // "CHILD" lines each group received
 };
 
+// Where one saved flag goes: a slot of a section's group, or nowhere (section 0) for a field
+// line that stood before any section.
+struct SavedFlagSlot {
+    int16_t section = 0;
+    int16_t group = 0;
+    int16_t slot = 0;
+};
+
 struct FieldProfile {
     std::array<FieldProfileSection, kSectionCount> sections; // index = section number - 1
+    // The slots that take the saved flags, in the order the file gave them, so that the flags
+    // written back are read into the same fields.
+    std::vector<SavedFlagSlot> savedOrder;
 };
 
 struct FieldTableRow {

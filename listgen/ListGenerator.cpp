@@ -1,9 +1,9 @@
 #include "listgen/ListGenerator.h"
 
-#include "explorer/ExplorerLevels.h"
 #include "kernel/Kernel.h"
 #include "kernel/KernelWalk.h"
 #include "listgen/DesignReports.h"
+#include "listgen/ExplorerLevels.h"
 #include "listgen/LayoutReport.h"
 #include "listgen/ListDocument.h"
 #include "listgen/NetReport.h"

@@ -18,11 +18,15 @@ struct ToolRun {
 };
 
 // `program` is the file name in the build's bin folder.
+// `input` is what the program reads on its standard input.
 inline ToolRun RunTool(const QString& program, const QStringList& arguments,
-                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                       const QByteArray& input = QByteArray()) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(LG_BINARY_DIR "/bin/") + program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
     ToolRun run;
     run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

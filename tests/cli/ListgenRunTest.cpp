@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "tests/ToolRun.h"
@@ -12,13 +13,13 @@ namespace {
 
 using vxw::ToolRun;
 
-ToolRun Listgen(const QStringList& arguments, const QString& home) {
+ToolRun Listgen(const QStringList& arguments, const QString& home, const QByteArray& input = QByteArray()) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     // Keep the run away from the real per-user folders.
     env.insert("HOME", home);
     env.insert("VEXIL_SUITE_DIR", home + "/suite");
     env.insert("VEXILXP_SETTINGS", home + "/user.ini");
-    return vxw::RunTool(QStringLiteral("listgen"), arguments, env);
+    return vxw::RunTool(QStringLiteral("listgen"), arguments, env, input);
 }
 
 QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& text) {
@@ -223,6 +224,76 @@ TEST(Listgen, LibraryCommandsReadTheSampleLibraries) {
     EXPECT_EQ(notFound.status, 0);
     EXPECT_TRUE(notFound.out.empty());
     EXPECT_NE(notFound.err.find("Search Not Found"), std::string::npos) << notFound.err;
+}
+
+} // namespace
+
+namespace {
+
+TEST(Listgen, BookRunsItsScriptAndStopsAtTheFirstFailingLine) {
+    QTemporaryDir dir;
+    const QStringList book{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
+                           LG_SOURCE_DIR "/samples/demo.vxd", "book"};
+    const QString saved = dir.filePath("merged.lst");
+    const QByteArray script = "# two lists and their merge\n"
+                              "file VX3 Project list\n"
+                              "file VX7_1NET  Nets of MAIN\n"
+                              "merge 2,1 Both\n"
+                              "search *list*\n"
+                              "save 3 " +
+                              saved.toUtf8() +
+                              "\n"
+                              "delete 1\n"
+                              "print\n"
+                              "view 9\n"
+                              "print\n";
+    const ToolRun run = Listgen(book, dir.path(), script);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "selected: 1\n"
+                       "L0\tNets of MAIN\tNets\t\t\n"
+                       "L1\tBoth\tMERGED\t\t" +
+                           saved.toStdString() +
+                           "\n"
+                           "2 List(s)  \n");
+    EXPECT_NE(run.err.find("listgen: book: line 9: no such row: 9"), std::string::npos) << run.err;
+    const QByteArray merged = ReadFile(saved);
+    EXPECT_TRUE(merged.startsWith("\r\n\r\n\r\nPROJECT: DEMO TIMER BOARD\r\n"))
+        << merged.left(60).toStdString();
+    EXPECT_TRUE(merged.endsWith("\r\n\r\n"));
+
+    EXPECT_EQ(Listgen(book + QStringList{"extra"}, dir.path()).status, 2);
+    EXPECT_EQ(Listgen(book, dir.path(), "file VX3\n").status, 1); // no name
+    EXPECT_EQ(Listgen(book, dir.path(), "file NOPE x\n").status, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Listgen, PropertiesSetFieldsThatTheNextListFollows) {
+    QTemporaryDir dir;
+    // The run saves into the suite settings, so it gets a suite folder of its own.
+    ASSERT_EQ(QProcess::execute("cp", {"-r", LG_BINARY_DIR "/suite", dir.filePath("suite")}), 0);
+    const QStringList base{"--suite-dir", dir.filePath("suite"), "--design",
+                           LG_SOURCE_DIR "/samples/demo.vxd"};
+    const auto run = [&](const QStringList& arguments) { return Listgen(base + arguments, dir.path()); };
+
+    EXPECT_NE(run({"list", "VX3"}).out.find("Total Circuits"), std::string::npos);
+    const ToolRun set = run({"properties", "VX3", "--set", "4=0"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    const std::string expected = "Properties - Project[ Demo Timer Board ]\n"
+                                 "- PROJECT\n"
+                                 "  [x] Project Name (id 25)\n"
+                                 "  [x] Designer (id 11)\n"
+                                 "  [x] Revision (id 39)\n"
+                                 "  [ ] Total Circuits (id 4)\n";
+    EXPECT_EQ(set.out.substr(0, expected.size()), expected);
+    EXPECT_EQ(run({"list", "VX3"}).out.find("Total Circuits"), std::string::npos);
+    EXPECT_NE(run({"properties", "VX3"}).out.find("[ ] Total Circuits (id 4)"), std::string::npos);
+
+    EXPECT_EQ(run({"properties", "VX3", "--set", "4=2"}).status, 2);
+    EXPECT_EQ(run({"properties", "VX3", "--set", "9999=1"}).status, 1);
+    EXPECT_EQ(run({"properties", "VX1"}).status, 1); // the system node has none
 }
 
 } // namespace

@@ -1,9 +1,6 @@
 #include "ExplorerFixture.h"
 
-#include "explorer/StoredLibraryPaths.h"
 #include "kernel/DesignBuilder.h"
-#include "kernel/KernelText.h"
-#include "shell/SuitePaths.h"
 
 #include <QStringList>
 
@@ -92,78 +89,6 @@ TEST_F(ExplorerTest, NodeKindAnswersTheFirstExactMatchOrNothing) {
     EXPECT_EQ(table.NodeKind(QStringLiteral("K")), QString());
 }
 
-TEST_F(ExplorerTest, ReadingTheDesignLeavesTheCurrentHierarchyAndPagesAlone) {
-    auto kernel = LoadSampleKernel("demo.vxd");
-    const int32_t map = kernel->DB_HierarchyMap();
-    const int32_t main = FindByName(*kernel, map, QStringLiteral("MAIN"));
-    const int32_t aux = FindByName(*kernel, map, QStringLiteral("AUX"));
-    ASSERT_GT(kernel->DB_SetCurHier(main), 0);
-    const int32_t logic = FindByName(*kernel, kernel->DB_PageMap(), QStringLiteral("LOGIC"));
-    ASSERT_GT(kernel->DB_SetCurPage(logic), 0);
-    ASSERT_GT(kernel->DB_SetCurHier(aux), 0);
-
-    Load(std::move(kernel));
-    EXPECT_EQ(kernel_->DB_CurHier(), aux);
-    kernel_->DB_SetCurHier(main);
-    EXPECT_EQ(kernel_->DB_CurPage(), logic);
-}
-
-TEST_F(ExplorerTest, EveryLevelHoldsItsOwnCopyOfItsClassProfile) {
-    Load(LoadSampleKernel("demo.vxd"));
-    auto captionOf = [](const LevelRecord& level) {
-        return level.Profiles.empty() ? QString() : level.Profiles.front().caption;
-    };
-    EXPECT_EQ(captionOf(levels_.ProjectLevel), QStringLiteral("S1"));
-    EXPECT_TRUE(levels_.SystemLevel.Profiles.empty());
-    for (int i = 0; i < kLibraryClassCount; ++i) {
-        EXPECT_EQ(levels_.LibraryProfiles[static_cast<std::size_t>(i)].front().caption,
-                  QStringLiteral("S%1").arg(ClassPart + i));
-    }
-    ASSERT_EQ(levels_.Circuits.size(), 4u);
-    const CircuitEntry& main = levels_.Circuits[0];
-    EXPECT_EQ(captionOf(main.Circuit), QStringLiteral("S2"));
-    EXPECT_EQ(captionOf(main.Diagram), QStringLiteral("S3"));
-    EXPECT_EQ(captionOf(main.Pages.at(3)), QStringLiteral("S4"));
-    EXPECT_EQ(captionOf(main.Layout), QStringLiteral("S5"));
-    EXPECT_EQ(captionOf(main.Nets), QStringLiteral("S6"));
-    EXPECT_EQ(main.Nets.Kind, QStringLiteral("VX7_1"));
-    EXPECT_EQ(main.Pages.at(3).Name, QStringLiteral("NOTES"));
-
-    // Copies, not shared: switching a field on one page leaves its neighbour alone.
-    levels_.Circuits[0].Pages[0].Profiles[0].fields[0].shown = 0;
-    EXPECT_EQ(levels_.Circuits[0].Pages[1].Profiles[0].fields[0].shown, 1);
-}
-
-TEST_F(ExplorerTest, DistributeLevelsFillsTheFixedLevelsAndOneTemplateCircuit) {
-    ExplorerLevels levels;
-    DistributeLevels(levels, LoadLevelTemplates(Suite()), profile_);
-    EXPECT_EQ(levels.SystemLevel.Caption, QStringLiteral("System"));
-    EXPECT_EQ(levels.LibraryLevel.Kind, QStringLiteral("VX2"));
-    EXPECT_EQ(levels.ProjectLevel.Kind, QStringLiteral("VX3"));
-    ASSERT_EQ(levels.Circuits.size(), 1u);
-    EXPECT_EQ(levels.Circuits[0].Layout.Caption, QStringLiteral("PCB Layout"));
-    EXPECT_EQ(levels.Circuits[0].Pages.size(), 1u);
-
-    // Codes that need a circuit before any circuit code are skipped, not crashed on.
-    LevelTemplates odd = LoadLevelTemplates(Suite());
-    std::swap(odd[3], odd[6]);
-    ExplorerLevels levels2;
-    DistributeLevels(levels2, odd, profile_);
-    ASSERT_EQ(levels2.Circuits.size(), 1u);
-    EXPECT_TRUE(levels2.Circuits[0].Layout.Kind.isEmpty());
-}
-
-TEST_F(ExplorerTest, FindCircuitAndFindPageAnswerFirstMatchOrMinusOne) {
-    Load(LoadSampleKernel("demo.vxd"));
-    EXPECT_EQ(FindCircuit(levels_, QStringLiteral("VX4_1")), 0);
-    EXPECT_EQ(FindCircuit(levels_, QStringLiteral("VX4_4")), 3);
-    EXPECT_EQ(FindCircuit(levels_, QStringLiteral("VX5_1")), -1);
-    EXPECT_EQ(FindPage(levels_, 0, QStringLiteral("VX6_1_3")), 2);
-    EXPECT_EQ(FindPage(levels_, 1, QStringLiteral("VX6_1_3")), -1);
-    EXPECT_EQ(FindPage(levels_, 4, QStringLiteral("VX6_1_1")), -1);
-    EXPECT_EQ(FindPage(levels_, -1, QStringLiteral("VX6_1_1")), -1);
-}
-
 TEST_F(ExplorerTest, HostileNamesStayOnOneDumpLineAndProjectNameLosesOnlyBlanks) {
     auto kernel =
         DesignBuilder("  Tab\tProject  ").Circuit("A,\"B\"\r\nC").Page("").Circuit("A,\"B\"\r\nC").Build();
@@ -196,29 +121,6 @@ TEST(TreeSelection, StoredIndexIsRestoredWithinItsBounds) {
         EXPECT_EQ(selection.Selected, c.selected) << '"' << c.stored << "\" of " << c.nodeCount;
         EXPECT_EQ(selection.Clicked, c.clicked) << '"' << c.stored << "\" of " << c.nodeCount;
     }
-}
-
-TEST(StoredLibraryPaths, OnlyExistingStoredPathsReplaceTheCurrentOnes) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString existing = dir.path() + QLatin1Char('/');
-    EXPECT_TRUE(IsValidPath(existing));
-    EXPECT_FALSE(IsValidPath(QString()));
-    EXPECT_FALSE(IsValidPath(QStringLiteral("   ")));
-    EXPECT_FALSE(IsValidPath(existing + QStringLiteral("missing/")));
-    EXPECT_FALSE(IsValidPath(existing + QChar(0) + QStringLiteral("x")));
-
-    SuitePaths paths;
-    paths.PartPath = paths.SymbolPath = paths.PackagePath = paths.PadstackPath = QStringLiteral("/lib/");
-    ListSettings settings;
-    settings.partPath = existing;
-    settings.symbolPath = existing + QStringLiteral("missing/");
-    settings.packagePath = QStringLiteral(" ");
-    RestoreLibraryPaths(paths, settings);
-    EXPECT_EQ(paths.PartPath, existing);
-    EXPECT_EQ(paths.SymbolPath, QStringLiteral("/lib/"));
-    EXPECT_EQ(paths.PackagePath, QStringLiteral("/lib/"));
-    EXPECT_EQ(paths.PadstackPath, QStringLiteral("/lib/"));
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "listgen/DesignReports.h"
 #include "tests/listgen/FieldTestSupport.h"
 
-#include "explorer/ExplorerLevels.h"
 #include "kernel/DesignBuilder.h"
 #include "kernel/KernelText.h"
+#include "listgen/ExplorerLevels.h"
 #include "shell/RecordingInterface.h"
 
 #include <gtest/gtest.h>

@@ -147,27 +147,6 @@ TEST(FieldFlagsTest, PropertyWindowFlagsApplyByCountAndSurviveASaveAndLoad) {
     ApplyFieldFlags(one, {99, 5}, std::vector<int>(40, 1));
 }
 
-TEST(FieldFlagsTest, TheSampleProfileReadsItsOwnFlagsBack) {
-    QFile sample(QStringLiteral(LG_BINARY_DIR "/suite/language/PROPERTY.MEN"));
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    const QByteArray file = sample.readAll();
-    FieldProfileParse parse = ParseFieldProfile(file, "");
-    ASSERT_TRUE(parse.Ok());
-    // Hide the first field of every section, so each section's place in the string counts.
-    for (FieldProfileSection& section : parse.profile.sections) {
-        ASSERT_FALSE(section.groups.empty());
-        section.groups[0].fields[0].shown = 0;
-    }
-    QString saved = ProfileFlagsString(parse.profile);
-    ASSERT_TRUE(saved.endsWith(QLatin1Char(',')));
-    saved.chop(1);
-    const FieldProfileParse again = ParseFieldProfile(file, saved);
-    ASSERT_TRUE(again.Ok());
-    for (int n = 1; n <= kSectionCount; ++n) {
-        EXPECT_EQ(ShownFlags(again.profile.sections[n - 1]), ShownFlags(parse.profile.sections[n - 1])) << n;
-    }
-}
-
 class LoadFieldProfileTest : public ::testing::Test {
 protected:
     void SetUp() override {

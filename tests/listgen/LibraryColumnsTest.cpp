@@ -1,4 +1,5 @@
 #include "listgen/LibraryColumns.h"
+#include "listgen/ColumnOptions.h"
 
 #include "shell/SettingsKeys.h"
 #include "suite/SuiteServices.h"
@@ -59,6 +60,52 @@ TEST(ColumnSpecsTest, ItemColumnsHeadTheNameThenEverySpecWithItsWidth) {
     EXPECT_EQ(columns[4].widthTwips, kItemColumnTwips);
     EXPECT_EQ(ItemColumns(kPartColumns, {}, Suite()).size(), 1u);
     EXPECT_TRUE(ItemColumns(5, specs, Suite()).empty());
+}
+
+} // namespace
+} // namespace vxw
+
+namespace vxw {
+namespace {
+
+TEST(ColumnOptionsTest, CancelPutsTheListsBackAndAcceptSavesThem) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ScopedSuite suite(SuiteLocation::InFolder(dir.path()));
+    ColumnSpecLists lists;
+    for (int libraryClass = 1; libraryClass <= kColumnClassCount; ++libraryClass) {
+        lists[static_cast<size_t>(libraryClass - 1)] =
+            ParseColumnSpecs(DefaultColumnSpecString(libraryClass));
+    }
+    const ColumnSpecLists before = lists;
+    {
+        ColumnOptions options(lists);
+        options.SelectTab(OptionsTabForKind(QStringLiteral("K")));
+        EXPECT_EQ(options.Tab(), kPackageColumns);
+        options.SelectTab(OptionsTabForKind(QStringLiteral("C"))); // other kinds leave the tab
+        EXPECT_EQ(options.Tab(), kPackageColumns);
+        ASSERT_EQ(options.Lines().size(), 5u);
+        EXPECT_EQ(options.Lines()[1].caption, "Type");
+        EXPECT_TRUE(options.Lines()[1].ticked);
+        options.SetLine(0, true);
+        options.SetLine(1, false);
+        options.SetLine(99, true); // no such line
+        EXPECT_TRUE(lists[kPackageColumns - 1][0].shown == 1 && lists[kPackageColumns - 1][1].shown == 0);
+        options.Cancel();
+    }
+    for (size_t c = 0; c < lists.size(); ++c) {
+        EXPECT_EQ(ColumnSpecString(lists[c]), ColumnSpecString(before[c]));
+    }
+    EXPECT_EQ(Suite().GetSuiteSetting(kListSection, kPackageColumnsKey, QStringLiteral("unset")), "unset");
+
+    ColumnOptions options(lists);
+    options.SelectTab(kPadstackColumns);
+    options.SetLine(0, true);
+    ASSERT_TRUE(options.Accept());
+    options.Cancel(); // after Accept, the accepted lists stay
+    EXPECT_EQ(Suite().GetSuiteSetting(kListSection, kPadstackColumnsKey, QString()),
+              QStringLiteral("Library Name,1,99830;Type,1,16305;Description,1,99542;Shape,1,991207"));
+    EXPECT_EQ(lists[kPadstackColumns - 1][0].shown, 1);
 }
 
 } // namespace

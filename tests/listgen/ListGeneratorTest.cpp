@@ -243,21 +243,5 @@ TEST_F(ListGeneratorTest, DesignListOriginNamesTheObject) {
     EXPECT_EQ(DesignListOrigin(model, levels_, model.IndexOf("VX3"), false, false).ObjectName, "demo");
 }
 
-TEST_F(CurrentListTest, WriteTakesTheWholeRecordedListAsTheScratchFileHoldsIt) {
-    const QString target = dir_.filePath("written.txt");
-    EXPECT_FALSE(list_.WriteCurrentList(target).isEmpty()); // no list yet
-    EXPECT_FALSE(QFile::exists(target));
-
-    const QString longList = QString(kPreviewLimit, QLatin1Char('a')) + QString::fromUtf8("\r\nend \u00e9");
-    ui_.messageAnswers = {AnswerNo};
-    list_.ShowPreview(longList, dir_.path(), ui_, open_);
-    list_.RecordListSource(longList, {4, "MAIN", "Circuit", ""});
-    ASSERT_EQ(list_.WriteCurrentList(target).toStdString(), "");
-    QFile file(target);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), Scratch()); // past the preview's limit, as the scratch file
-    EXPECT_TRUE(list_.WriteCurrentList(dir_.filePath("no/such/folder/x.txt")).contains("x.txt"));
-}
-
 } // namespace
 } // namespace vxw

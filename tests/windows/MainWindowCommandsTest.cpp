@@ -305,6 +305,19 @@ TEST_F(MainWindowCommands, LibraryPathAndWritingTheList) {
     pickedFile_ = chosen.filePath("no/folder/x.txt");
     window.RunCommand("write");
     EXPECT_TRUE(messages_.back().prompt.contains("x.txt"));
+
+    // "save" files the list in the List Book under the name the user gives; then it opens.
+    EXPECT_FALSE(window.Commands()->IsEnabled("open"));
+    texts_ = {"  "};
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(window.Book().IsEmpty());
+    texts_ = {"Main circuit"};
+    window.RunCommand("save");
+    EXPECT_EQ(questions_.back(), "Enter List Name:");
+    ASSERT_EQ(window.Book().Count(), 1);
+    EXPECT_EQ(window.Book().Entries()[0].Name, "Main circuit");
+    EXPECT_EQ(window.Book().Entries()[0].Text, window.List().Source().Text);
+    EXPECT_TRUE(window.Commands()->IsEnabled("open"));
 }
 
 } // namespace

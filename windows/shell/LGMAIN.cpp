@@ -1,17 +1,17 @@
 #include "windows/shell/LGMAIN.h"
 #include "windows/shell/JobScope.h"
 
+#include "component/ComponentState.h"
 #include "explorer/ExplorerModel.h"
 #include "explorer/NodeActions.h"
-#include "explorer/StoredLibraryPaths.h"
 #include "kernel/KernelAccess.h"
 #include "libreports/LibraryCatalog.h"
 #include "libreports/LibraryItems.h"
 #include "libreports/LibrarySearch.h"
+#include "libreports/StoredLibraryPaths.h"
 #include "listgen/FieldProfile.h"
 #include "listgen/LibraryColumns.h"
 #include "shell/CommandParser.h"
-#include "shell/ComponentState.h"
 #include "shell/HelpFile.h"
 #include "shell/HostCommand.h"
 #include "shell/HostLink.h"
@@ -322,7 +322,8 @@ void LGMAIN::Refresh() {
     currentList_ = CurrentList();
     commands_->SetEnabled(QStringLiteral("save"), false);
     commands_->SetEnabled(QStringLiteral("write"), false);
-    commands_->SetEnabled(QStringLiteral("open"), false);
+    // The List Book outlives a refresh; it opens once it holds a list.
+    commands_->SetEnabled(QStringLiteral("open"), !book_.IsEmpty());
 
     // A refresh keeps the node the user is on, when the rebuilt tree still has it.
     const int kept = loaded_ ? SelectedNode() : 0;
@@ -400,7 +401,7 @@ void LGMAIN::SaveSettings() {
 
     ListSettings& settings = listSettings_;
     if (state_) {
-        settings.propertyFlags = ProfileFlagsString(state_->Profile());
+        settings.propertyFlags = SavedFieldFlags(state_->Profile());
     }
     // A library folder equal to the suite's is kept as "none of its own", so it follows the
     // suite's folder when that moves.
@@ -438,6 +439,8 @@ void LGMAIN::Unload() {
     catalog_.reset();
     state_.reset();
     currentList_ = CurrentList();
+    // The List Book lives in memory only and ends with the window.
+    book_ = ListBook();
     if (help_ != nullptr) {
         help_->close();
     }

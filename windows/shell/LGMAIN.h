@@ -7,6 +7,7 @@
 // automation class's main window.
 
 #include "explorer/HierarchyView.h"
+#include "listbook/ListBook.h"
 #include "listgen/CurrentList.h"
 #include "shell/SuitePaths.h"
 #include "shell/UserInterface.h"
@@ -91,6 +92,7 @@ public:
     MainPanes* Panes() const { return panes_; }
     StatusPanels* Status() const { return status_; }
     const CurrentList& List() const { return currentList_; }
+    const ListBook& Book() const { return book_; }
     const ExplorerModel* Model() const;
     LibraryItems* Items() const { return items_.get(); }
     const SuitePaths& Paths() const { return paths_; }
@@ -128,6 +130,7 @@ private:
     void ShowLibraryReport();
     void SetLibraryPathCommand();
     void WriteCurrentListCommand();
+    void SendToListBookCommand();
     void SelectNodeBy(int offset);
     void FindCommand(bool next);
     void ShowHelpContents();
@@ -136,7 +139,6 @@ private:
 
     // Commands whose windows the component does not have yet; each does nothing for now.
     void OpenListBookWindow();
-    void SendToListBook();
     void OpenPropertyWindow();
     void OpenOptionsWindow();
     void OpenSearchDialog();
@@ -153,6 +155,7 @@ private:
     std::unique_ptr<LibraryFinder> finder_;
     HierarchyView hierarchy_;
     CurrentList currentList_;
+    ListBook book_;
     SuitePaths paths_;
     ListSettings listSettings_;
     QString appTitle_;

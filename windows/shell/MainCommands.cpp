@@ -4,6 +4,7 @@
 #include "windows/shell/JobScope.h"
 #include "windows/shell/LGMAIN.h"
 
+#include "component/ComponentState.h"
 #include "explorer/ExplorerModel.h"
 #include "explorer/HierarchyText.h"
 #include "explorer/NodeActions.h"
@@ -11,10 +12,10 @@
 #include "libreports/LibraryCatalog.h"
 #include "libreports/LibraryItems.h"
 #include "libreports/LibrarySearch.h"
+#include "listbook/ListBookActions.h"
 #include "listgen/LibraryColumns.h"
 #include "listgen/ListDocument.h"
 #include "listgen/ListGenerator.h"
-#include "shell/ComponentState.h"
 #include "shell/SettingsKeys.h"
 #include "suite/DateTexts.h"
 #include "suite/SuiteServices.h"
@@ -33,13 +34,6 @@
 #include <QToolBar>
 
 namespace vxw {
-namespace {
-
-QString Message(const char* text, const char* id) {
-    return Suite().GetMessageText(QString::fromLatin1(text), QString::fromLatin1(id));
-}
-
-} // namespace
 
 void LGMAIN::RunCommand(const QString& key) {
     // Nothing runs while a job has the explorer disabled, nor in a window not loaded.
@@ -93,7 +87,7 @@ void LGMAIN::RunCommand(const QString& key) {
     } else if (is("property")) {
         OpenPropertyWindow();
     } else if (is("save")) {
-        SendToListBook();
+        SendToListBookCommand();
     } else if (is("open")) {
         OpenListBookWindow();
     } else if (is("write")) {
@@ -382,14 +376,18 @@ void LGMAIN::WriteCurrentListCommand() {
         return;
     }
     const QString name = currentList_.ProposedName();
-    const QString path = PickSaveFile(this, Message("Save ", "991128") + name, paths_.JobDir, name);
+    const QString path = PickSaveFile(this, SaveDialogTitle(name), paths_.JobDir, name);
     if (path.isEmpty()) {
         return;
     }
     BusyCursor busy;
-    const QString error = currentList_.WriteCurrentList(path);
-    if (!error.isEmpty()) {
-        ShowMessage(error, MbOk | MbExclamation);
+    // A file that cannot be written is reported by the copy itself.
+    WriteCurrentList(paths_.JobDir, path, *this);
+}
+
+void LGMAIN::SendToListBookCommand() {
+    if (SendToListBook(book_, currentList_, *this) >= 0) {
+        commands_->SetEnabled(QStringLiteral("open"), true);
     }
 }
 
@@ -401,10 +399,6 @@ void LGMAIN::OpenListBookWindow() {
     BusyCursor busy;
 }
 
-void LGMAIN::SendToListBook() {
-    // Filing a list needs the List Book, which is not part of the component yet.
-}
-
 void LGMAIN::OpenPropertyWindow() {
     // The property window is not part of the component yet; what it would show is known.
     if (const ExplorerModel* model = Model()) {
@@ -413,8 +407,8 @@ void LGMAIN::OpenPropertyWindow() {
 }
 
 void LGMAIN::OpenOptionsWindow() {
-    // The Options window is not part of the component yet; it would open on the tab of the
-    // selected library kind.
+    // The Options window is not part of the component yet; it will open on the tab of the
+    // selected library kind (OptionsTabForKind).
     BusyCursor busy;
 }
 

@@ -1,4 +1,4 @@
-#include "explorer/ExplorerLevels.h"
+#include "listgen/ExplorerLevels.h"
 #include "kernel/KernelWalk.h"
 
 #include "kernel/Kernel.h"

@@ -2,8 +2,8 @@
 // What the List Generator's main window owns, free of any window: the field profile, the
 // explorer's levels and node model. The window and the batch command both start it the same way.
 
-#include "explorer/ExplorerLevels.h"
 #include "explorer/ExplorerModel.h"
+#include "listgen/ExplorerLevels.h"
 #include "listgen/FieldProfileTypes.h"
 
 namespace vxw {
@@ -22,6 +22,9 @@ public:
 
     const FieldProfile& Profile() const { return profile_; }
     const ExplorerLevels& Levels() const { return levels_; }
+    // The property window changes the flags of the profile and of the objects' copies.
+    FieldProfile& Profile() { return profile_; }
+    ExplorerLevels& Levels() { return levels_; }
     const ExplorerModel& Model() const { return model_; }
 
 private:

@@ -1,4 +1,4 @@
-#include "explorer/StoredLibraryPaths.h"
+#include "libreports/StoredLibraryPaths.h"
 
 #include "shell/SuitePaths.h"
 #include "suite/TextRules.h"

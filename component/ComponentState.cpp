@@ -1,4 +1,4 @@
-#include "shell/ComponentState.h"
+#include "component/ComponentState.h"
 
 #include "listgen/FieldProfile.h"
 
