@@ -15,3 +15,6 @@ lg_need_packages() {
 
 LG_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev)
 LG_CLANG_PACKAGES=(clang-14 libclang-rt-14-dev)
+# A virtual display for showing or rendering the windows where there is no screen (xvfb-run).
+# The tests do not need it: they run on the offscreen platform.
+LG_DISPLAY_PACKAGES=(xvfb xauth)

@@ -13,8 +13,8 @@
 #include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
 #include "windows/explorer/ExplorerTree.h"
+#include "windows/shell/Dialogs.h"
 #include "windows/shell/FilePickers.h"
-#include "windows/shell/InterimDialogs.h"
 #include "windows/shell/LGMAIN.h"
 #include "windows/shell/MainPanes.h"
 
@@ -67,6 +67,8 @@ struct AskedMessage {
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The list headings' date is fixed, so the lists compare with the batch command's.
+        qputenv("SOURCE_DATE_EPOCH", "1709640000");
         ASSERT_TRUE(dir_.isValid());
         folder_ = dir_.path();
         const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
@@ -97,7 +99,8 @@ protected:
                                 const QString text = texts_.front();
                                 texts_.pop_front();
                                 return text;
-                            }});
+                            },
+                            {}});
         pickers_ = std::make_unique<ScopedFilePickers>(
             FilePickerFunctions{[this](QWidget*, const QString& title, const QString&, const QString&) {
                                     pickerTitles_.append(title);
@@ -113,6 +116,7 @@ protected:
     void TearDown() override {
         window_.reset();
         QApplication::processEvents();
+        qunsetenv("SOURCE_DATE_EPOCH");
     }
 
     QString UserFile() const { return folder_ + "/user.ini"; }

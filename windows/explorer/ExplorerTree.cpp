@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 namespace vxw {
 namespace {
@@ -82,6 +83,10 @@ void ExplorerTree::SelectNode(int index) {
         clearSelection();
     }
     reporting_ = reporting;
+}
+
+int ExplorerTree::ContentWidth() const {
+    return sizeHintForColumn(0) + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 int ExplorerTree::SelectedNode() const {

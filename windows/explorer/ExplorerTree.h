@@ -24,6 +24,8 @@ public:
     int SelectedNode() const;
     int NodeCount() const { return static_cast<int>(items_.size()); }
     QTreeWidgetItem* NodeItem(int index) const;
+    // The width that shows every open node's text whole, frame and scroll bar included.
+    int ContentWidth() const;
 
 signals:
     // The user selected a node (mouse or keys).

@@ -31,6 +31,8 @@ ItemList::ItemList(QWidget* parent)
     details_->header()->setSortIndicatorShown(false);
     details_->header()->setStretchLastSection(false);
     details_->header()->setMinimumSectionSize(0);
+    // A cell too narrow for a path keeps both ends, the file name among them.
+    details_->setTextElideMode(Qt::ElideMiddle);
     connect(details_->header(), &QHeaderView::sectionClicked, this, &ItemList::ColumnClicked);
 
     list_->setModel(model_);

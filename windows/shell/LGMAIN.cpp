@@ -31,12 +31,13 @@
 #include "windows/shell/CommandBar.h"
 #include "windows/shell/CommandTable.h"
 #include "windows/shell/ComponentFile.h"
+#include "windows/shell/Dialogs.h"
 #include "windows/shell/HelpWindow.h"
-#include "windows/shell/InterimDialogs.h"
 #include "windows/shell/KeyboardFilter.h"
 #include "windows/shell/MainPanes.h"
 #include "windows/shell/ScreenTwips.h"
 #include "windows/shell/StatusPanels.h"
+#include "windows/shell/frmSplash.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -17,6 +17,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vxw {
 namespace {
 
@@ -110,11 +112,14 @@ void MainPanes::showEvent(QShowEvent* event) {
         return;
     }
     firstLayout_ = false;
-    // The first showing gives the explorer a quarter of the width, the file list a third of the
-    // lists' width and the preview the larger part of the height; afterwards the user's splitters
-    // hold. Each share is kept within the limits by the panes' least sizes.
+    // The first showing gives the explorer the width its nodes need (a quarter of the window at
+    // least, two fifths at most), the file list a third of the lists' width and the preview the
+    // larger part of the height; afterwards the user's splitters hold. Each share is kept within
+    // the limits by the panes' least sizes.
     const int width = mainSplitter_->width();
-    mainSplitter_->setSizes({width / 4, width - width / 4});
+    const int needed = explorer_->ContentWidth();
+    const int explorer = std::clamp(needed, width / 4, std::max(width / 4, width * 2 / 5));
+    mainSplitter_->setSizes({explorer, width - explorer});
     const int height = listSplitter_->height();
     listSplitter_->setSizes({height * 2 / 5, height - height * 2 / 5});
     const int lists = dirSplitter_->width();
