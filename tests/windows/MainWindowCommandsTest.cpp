@@ -133,8 +133,11 @@ TEST_F(MainWindowCommands, PreviewOfEachDesignListIsTheBatchText) {
     }
     // A double click on the tree and a node dropped on the preview make the same lists.
     Click("VX7_1");
-    emit window.Panes()->Explorer()->ListRequested(IndexOf("VX7_1"));
+    ExplorerTree* tree = window.Panes()->Explorer();
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {},
+                       tree->visualItemRect(tree->NodeItem(IndexOf("VX7_1"))).center());
     EXPECT_TRUE(window.List().Source().Text.contains("PCB LAYOUT IN CIRCUIT[ MAIN ]:"));
+    EXPECT_FALSE(window.findChild<ListPreview*>("txtNet")->toPlainText().isEmpty());
     emit window.findChild<ListPreview*>("txtNet")->NodeDropped(IndexOf("VX7_1NET"));
     EXPECT_EQ(window.SelectedNode(), IndexOf("VX7_1NET"));
     EXPECT_EQ(window.List().Source().Text, lists.value("VX7_1NET--format"));

@@ -30,13 +30,18 @@ ExplorerTree::ExplorerTree(QWidget* parent) : QTreeWidget(parent) {
         }
     });
     // A click on the node already selected is a node click too: it shows that node afresh.
+    // The release that ends a double click is no click of its own: it would empty the list the
+    // double click has just made.
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        if (reporting_ && item == pressedCurrent_ && item == currentItem()) {
+        if (reporting_ && !activated_ && item == pressedCurrent_ && item == currentItem()) {
             emit NodeClicked(item->data(0, kIndexRole).toInt());
         }
+        activated_ = false;
     });
-    connect(this, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem* item) { emit ListRequested(item->data(0, kIndexRole).toInt()); });
+    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        activated_ = true;
+        emit ListRequested(item->data(0, kIndexRole).toInt());
+    });
 }
 
 void ExplorerTree::Rebuild(const ExplorerModel& model) {
@@ -119,6 +124,7 @@ void ExplorerTree::mousePressEvent(QMouseEvent* event) {
         return;
     }
     pressedCurrent_ = currentItem();
+    activated_ = false;
     QTreeWidget::mousePressEvent(event);
 }
 

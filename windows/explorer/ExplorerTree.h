@@ -44,6 +44,7 @@ protected:
 private:
     std::vector<QTreeWidgetItem*> items_;
     QTreeWidgetItem* pressedCurrent_ = nullptr;
+    bool activated_ = false;
     bool reporting_ = true;
 };
 
