@@ -175,7 +175,7 @@ void BM_OpenSearchDialog(benchmark::State& state) {
     LibraryItems items(TheKernel(), catalog, project.state.Levels().LibraryProfiles, Suite(), project.ui);
     items.ShowLibraryFiles(KindPart);
     TimeOpening(state, [&] {
-        auto* dialog = new Selection(items, project.paths.JobDir);
+        auto* dialog = new Selection(items);
         dialog->SetNodeText(QStringLiteral("Parts"));
         return dialog;
     });

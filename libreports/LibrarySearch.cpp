@@ -42,7 +42,6 @@ void AppendToFile(const QString& path, const QString& text) {
 LibrarySearchResult SearchLibraries(LibraryItems& items, const QString& pattern, int scope,
                                     const QString& jobDir) {
     LibrarySearchResult result;
-    result.ran = true;
     UserInterface& ui = items.Ui();
     const QString reportPath =
         jobDir.isEmpty() ? QString() : QDir(jobDir).filePath(QString::fromLatin1(kSearchReportName));
@@ -89,20 +88,15 @@ LibrarySearchResult SearchLibraries(LibraryItems& items, const QString& pattern,
     return result;
 }
 
-LibrarySearchResult SearchFromDialog(LibraryItems& items, QString& text, int scope, const QString& jobDir) {
+bool SearchDialogAccepts(LibraryItems& items, QString& text, int scope) {
     text = TrimBlanks(text);
     if (text.isEmpty()) {
         items.Ui().ShowMessage(Message(items, "Search String cannot be empty", "31154"));
-        return {};
+        return false;
     }
-    if (scope == SearchAll) {
-        const int answer = items.Ui().ShowMessage(
-            Message(items, "Current operation takes time, Accept?", "31130"), MbYesNo | MbQuestion);
-        if (answer != AnswerYes) {
-            return {};
-        }
-    }
-    return SearchLibraries(items, text, scope, jobDir);
+    return scope != SearchAll ||
+           items.Ui().ShowMessage(Message(items, "Current operation takes time, Accept?", "31130"),
+                                  MbYesNo | MbQuestion) == AnswerYes;
 }
 
 int LibraryFinder::FindCommand(const QString& nodeText) {

@@ -15,7 +15,6 @@ inline constexpr char kSearchReportName[] = "TEMP.OUT";
 enum SearchScope : int { SearchAll = 0, SearchChecked = 1, SearchUnchecked = 2 };
 
 struct LibrarySearchResult {
-    bool ran = false;       // the search ran (the dialog's text was usable and the user agreed)
     bool found = false;     // at least one item matched (the report is to be shown)
     bool cancelled = false; // stopped by the user; the partial report is not shown
     int total = 0;
@@ -31,10 +30,11 @@ struct LibrarySearchResult {
 LibrarySearchResult SearchLibraries(LibraryItems& items, const QString& pattern, int scope,
                                     const QString& jobDir);
 
-// The search dialog's OK: the text trimmed of blanks (written back); empty gives message 31154
-// and no search; scope "all" asks first (message 31130) and a refusal ends it. Only a search
-// that ran answers `ran`: the dialog stays open for the others.
-LibrarySearchResult SearchFromDialog(LibraryItems& items, QString& text, int scope, const QString& jobDir);
+// The search dialog's OK before any search: the text trimmed of blanks (written back); empty
+// gives message 31154; scope "all" asks first (message 31130). True when the search may run; the
+// dialog stays open otherwise. The search itself runs once the dialog has closed, so that the
+// main window's Cancel can stop it.
+bool SearchDialogAccepts(LibraryItems& items, QString& text, int scope);
 
 // The find commands on the item list, with the pattern and position they keep.
 class LibraryFinder {

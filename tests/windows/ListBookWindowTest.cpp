@@ -5,6 +5,7 @@
 #include "listgen/CurrentList.h"
 #include "shell/SettingsKeys.h"
 #include "windows/listbook/OpenListBook.h"
+#include "windows/shell/FilePickers.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -34,10 +35,6 @@ protected:
             viewed_.append(path);
             return 0;
         };
-        links.pickSaveFile = [this](QWidget*, const QString& title, const QString& proposed) {
-            pickerTitles_.append(title + QLatin1Char('|') + proposed);
-            return picked_;
-        };
         window_ = new OpenListBook(Book(), ui_, links);
         window_->ShowListBook();
         if (window_ && window_->isVisible()) {
@@ -45,6 +42,16 @@ protected:
             EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
         }
         return window_;
+    }
+
+    void SetUp() override {
+        SampleProjectTest::SetUp();
+        pickers_ = std::make_unique<ScopedFilePickers>(FilePickerFunctions{
+            [this](QWidget*, const QString& title, const QString& folder, const QString& name) {
+                pickerTitles_.append(title + QLatin1Char('|') + QDir(folder).filePath(name));
+                return picked_;
+            },
+            {}});
     }
 
     void TearDown() override {
@@ -75,6 +82,7 @@ protected:
     }
     static void Unloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+    std::unique_ptr<ScopedFilePickers> pickers_;
     QPointer<OpenListBook> window_;
     QStringList viewed_;
     QStringList pickerTitles_;

@@ -88,23 +88,24 @@ TEST_F(SelectionDialogTest, OkSearchesTheFilesOfTheScope) {
         Tick(c.ticked);
         ui_.messages.clear();
         ui_.messageAnswers = {AnswerYes};
-        Selection dialog(*items_, paths_.JobDir);
+        Selection dialog(*items_);
         dialog.show();
         dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(c.pattern);
         dialog.findChild<QRadioButton*>(QStringLiteral("optSelection%1").arg(c.scope))->click();
-        EXPECT_EQ(dialog.Scope(), c.scope);
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
-        EXPECT_FALSE(dialog.isVisible()); // a search that ran closes the dialog
-        EXPECT_TRUE(dialog.Result().ran);
-        EXPECT_EQ(dialog.Result().found, !c.files.isEmpty());
-        EXPECT_EQ(Files(dialog.Result().text), c.files);
+        EXPECT_FALSE(dialog.isVisible()); // accepted
+        EXPECT_EQ(dialog.Scope(), c.scope);
+        EXPECT_EQ(dialog.Pattern(), c.pattern.trimmed());
+        const LibrarySearchResult result =
+            SearchLibraries(*items_, dialog.Pattern(), dialog.Scope(), paths_.JobDir);
+        EXPECT_EQ(result.found, !c.files.isEmpty());
+        EXPECT_EQ(Files(result.text), c.files);
         EXPECT_EQ(Messages(), c.messages);
-        EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->text(), c.pattern.trimmed());
     }
 }
 
 TEST_F(SelectionDialogTest, AnEmptyPatternOrARefusedSearchOfAllKeepsTheDialogOpen) {
-    Selection dialog(*items_, paths_.JobDir);
+    Selection dialog(*items_);
     dialog.SetNodeText(QStringLiteral("Symbols"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblSearch"))->text(), "&Search Symbols like");
     EXPECT_EQ(dialog.windowTitle(), "Search library");
@@ -117,28 +118,26 @@ TEST_F(SelectionDialogTest, AnEmptyPatternOrARefusedSearchOfAllKeepsTheDialogOpe
     text->setText(QStringLiteral("NAND2"));
     ok->click();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(dialog.Result().ran);
     EXPECT_EQ(Messages(),
               (QStringList{"Search String cannot be empty", "Current operation takes time, Accept?"}));
     dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.Result().ran);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
-TEST_F(SelectionDialogTest, RunSearchDialogAnswersTheSearchTheDialogRan) {
+TEST_F(SelectionDialogTest, AskSearchDialogAnswersTheAcceptedRequest) {
     WhenOpen<Selection>([](Selection& dialog) {
-        dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(QStringLiteral("GND"));
+        dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(QStringLiteral(" GND "));
         dialog.SetScope(SearchUnchecked);
         dialog.findChild<QPushButton*>(QStringLiteral("cmdOk"))->click();
     });
-    const LibrarySearchResult result =
-        RunSearchDialog(nullptr, *items_, paths_.JobDir, QStringLiteral("Symbols"));
-    EXPECT_TRUE(result.found);
-    EXPECT_EQ(Files(result.text), (QStringList{"[PROJECT LIBRARY]", "logic.SYMBOL"}));
-    EXPECT_TRUE(QFile::exists(QDir(paths_.JobDir).filePath(QLatin1String(kSearchReportName))));
+    const std::optional<SearchRequest> request = AskSearchDialog(nullptr, *items_, QStringLiteral("Symbols"));
+    ASSERT_TRUE(request.has_value());
+    EXPECT_EQ(request->pattern, "GND");
+    EXPECT_EQ(request->scope, SearchUnchecked);
 
     WhenOpen<Selection>([](Selection& dialog) { dialog.reject(); });
-    EXPECT_FALSE(RunSearchDialog(nullptr, *items_, paths_.JobDir, QStringLiteral("Symbols")).ran);
+    EXPECT_FALSE(AskSearchDialog(nullptr, *items_, QStringLiteral("Symbols")).has_value());
 }
 
 // Find opens the first file with a match and selects its matching items; Find Next steps on,

@@ -20,9 +20,9 @@ QString Text(const char* id, const char* defaultText) {
 
 } // namespace
 
-Selection::Selection(LibraryItems& items, QString jobDir, QWidget* parent)
-    : QDialog(parent), items_(items), jobDir_(std::move(jobDir)), lblSearch_(new QLabel(this)),
-      txtFindStr_(new QLineEdit(this)), cmdOk_(new QPushButton(Text("99176", "OK"), this)),
+Selection::Selection(LibraryItems& items, QWidget* parent)
+    : QDialog(parent), items_(items), lblSearch_(new QLabel(this)), txtFindStr_(new QLineEdit(this)),
+      cmdOk_(new QPushButton(Text("99176", "OK"), this)),
       cmdCancel_(new QPushButton(Text("99388", "Cancel"), this)) {
     setObjectName(QStringLiteral("Selection"));
     setWindowTitle(Text("31158", "Search library"));
@@ -96,28 +96,30 @@ void Selection::SetScope(int scope) {
     }
 }
 
+QString Selection::Pattern() const {
+    return txtFindStr_->text();
+}
+
 void Selection::Ok() {
     QString text = txtFindStr_->text();
-    // The search asks its questions and keeps the window responsive through the main window.
-    LibrarySearchResult result = SearchFromDialog(items_, text, Scope(), jobDir_);
+    const bool accepted = SearchDialogAccepts(items_, text, Scope());
     txtFindStr_->setText(text);
-    if (!result.ran) {
+    if (!accepted) {
         txtFindStr_->setFocus();
         return;
     }
-    result_ = std::move(result);
     accept();
 }
 
-LibrarySearchResult RunSearchDialog(QWidget* parent, LibraryItems& items, const QString& jobDir,
-                                    const QString& nodeText, std::function<void()> showHelp) {
-    Selection dialog(items, jobDir, parent);
+std::optional<SearchRequest> AskSearchDialog(QWidget* parent, LibraryItems& items, const QString& nodeText,
+                                             std::function<void()> showHelp) {
+    Selection dialog(items, parent);
     dialog.SetNodeText(nodeText);
     dialog.SetHelp(std::move(showHelp));
     if (dialog.exec() != QDialog::Accepted) {
-        return {};
+        return std::nullopt;
     }
-    return dialog.Result();
+    return SearchRequest{dialog.Pattern(), dialog.Scope()};
 }
 
 } // namespace vxw

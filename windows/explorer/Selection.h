@@ -1,14 +1,16 @@
 #pragma once
 // Selection, the library search dialog: a pattern (txtFindStr), which files of the list to search
-// (optSelection: all, ticked, unticked) and OK / Cancel. OK runs the core's search over the
-// library file list of the selected kind; an empty pattern, or a refused search of all files,
-// keeps the dialog open.
+// (optSelection: all, ticked, unticked) and OK / Cancel. OK checks the pattern (and asks before a
+// search of all files) through the core; an empty pattern or a refused search keeps the dialog
+// open. The search itself runs after the dialog has closed, under the main window's progress
+// and Cancel.
 
 #include "libreports/LibrarySearch.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -23,7 +25,7 @@ class Selection : public QDialog {
     Q_OBJECT
 
 public:
-    Selection(LibraryItems& items, QString jobDir, QWidget* parent = nullptr);
+    explicit Selection(LibraryItems& items, QWidget* parent = nullptr);
     ~Selection() override;
 
     // The label above the pattern: "&Search <node text> like".
@@ -34,27 +36,30 @@ public:
     // Opens the help topic (Ctrl+F1).
     void SetHelp(std::function<void()> showHelp) { showHelp_ = std::move(showHelp); }
 
-    // The search the dialog ran (ran is false when it was cancelled).
-    const LibrarySearchResult& Result() const { return result_; }
+    // The pattern as OK accepted it (trimmed of blanks).
+    QString Pattern() const;
 
 private:
     void Ok();
 
     LibraryItems& items_;
-    QString jobDir_;
     QLabel* lblSearch_;
     QLineEdit* txtFindStr_;
     QRadioButton* optSelection_[3];
     QPushButton* cmdOk_;
     QPushButton* cmdCancel_;
     std::function<void()> showHelp_;
-    LibrarySearchResult result_;
 };
 
-// mnuLibraryOutAll: shows the dialog modally over `parent` for the node and answers the search
-// it ran. When `found`, the caller shows the report as the current list; the core has already
-// emptied the item list and set the status bar.
-LibrarySearchResult RunSearchDialog(QWidget* parent, LibraryItems& items, const QString& jobDir,
-                                    const QString& nodeText, std::function<void()> showHelp = {});
+// What the user asked to search for.
+struct SearchRequest {
+    QString pattern;
+    int scope = SearchAll;
+};
+
+// mnuLibraryOutAll: shows the dialog modally over `parent` for the node and answers the accepted
+// request, or nothing when the user cancelled. The caller runs SearchLibraries with it.
+std::optional<SearchRequest> AskSearchDialog(QWidget* parent, LibraryItems& items, const QString& nodeText,
+                                             std::function<void()> showHelp = {});
 
 } // namespace vxw

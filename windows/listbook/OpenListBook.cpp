@@ -6,13 +6,15 @@
 #include "shell/SharedStrings.h"
 #include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
+#include "windows/shell/FilePickers.h"
+#include "windows/shell/Pictures.h"
 #include "windows/shell/SmallPictures.h"
 #include "windows/shell/StoredPlacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -72,11 +74,6 @@ private:
     }
 };
 
-QString PickWithFileDialog(QWidget* parent, const QString& title, const QString& proposedPath) {
-    // The dialog asks before a file is replaced; a read-only file is refused by the write itself.
-    return QFileDialog::getSaveFileName(parent, title, proposedPath);
-}
-
 } // namespace
 
 OpenListBook::OpenListBook(ListBook& book, UserInterface& hostUi, ListBookLinks links, QWidget* parent)
@@ -87,9 +84,6 @@ OpenListBook::OpenListBook(ListBook& book, UserInterface& hostUi, ListBookLinks 
     setObjectName(QStringLiteral("OpenListBook"));
     setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    if (!links_.pickSaveFile) {
-        links_.pickSaveFile = &PickWithFileDialog;
-    }
 
     list_->setObjectName(QStringLiteral("lvwList"));
     list_->setRootIsDecorated(false);
@@ -264,6 +258,7 @@ bool OpenListBook::RefreshArrayList() {
     for (const BookRow& row : book_.Rows()) {
         auto* item = new BookRowItem(QStringList{row.Name, row.Class, row.Items, row.FileName});
         item->setData(NameColumn, KeyRole, row.Key);
+        item->setIcon(NameColumn, row.Image == MergedImage ? MergedPicture() : ExplorerPicture(row.Image));
         item->setToolTip(FileColumn, row.FileName);
         items.append(item);
     }
@@ -398,9 +393,10 @@ void OpenListBook::Save() {
     if (!found) {
         return;
     }
+    // The picker asks before it replaces a file and refuses a read-only one.
+    const QFileInfo proposed(ProposedSavePath(book_, entry, links_.jobDir ? links_.jobDir() : QString()));
     const QString path =
-        links_.pickSaveFile(this, SaveDialogTitle(found->Name),
-                            ProposedSavePath(book_, entry, links_.jobDir ? links_.jobDir() : QString()));
+        PickSaveFile(this, SaveDialogTitle(found->Name), proposed.path(), proposed.fileName());
     if (path.isEmpty()) {
         return;
     }

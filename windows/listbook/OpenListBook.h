@@ -3,7 +3,8 @@
 // their class, item count and saved file, a menu bar, tool bar and pop-up of the book's commands,
 // and a status bar with the number of lists, the number selected and whether the selected list
 // was saved. It keeps no list data of its own: every command runs a List Book operation of the
-// core on the book it is given and then shows the book again.
+// core on the book it is given and then shows the book again. Save and save as ask for the file
+// through the component's save picker (PickSaveFile), which tests replace.
 
 #include "windows/shell/DialogInterface.h"
 
@@ -34,9 +35,6 @@ struct ListBookLinks {
     std::function<int(const QString& path)> openInTextViewer;
     // Opens the help contents.
     std::function<void()> showHelp;
-    // The save dialog: answers the chosen path, or empty text when the user cancelled. It asks
-    // before replacing a file. Empty: the platform's file dialog.
-    std::function<QString(QWidget* parent, const QString& title, const QString& proposedPath)> pickSaveFile;
 };
 
 class OpenListBook : public QMainWindow {

@@ -127,17 +127,18 @@ QWidget* ListBookWindow() {
     ListBook& book = project->state.Book();
     if (book.IsEmpty()) {
         const struct {
+            int image;
             const char* name;
             const char* object;
             const char* classText;
             const char* count;
-        } lists[] = {{"Demo Timer Board", "Demo Timer Board", "Project", ""},
-                     {"Parts used in MAIN", "MAIN", "Circuit", ""},
-                     {"Nets of MAIN", "MAIN", "Nets", ""},
-                     {"Logic symbols", "logic.SYMBOL", "Symbols", "3"},
-                     {"IC parts", "ic.PART", "Parts", "6"}};
+        } lists[] = {{1, "Demo Timer Board", "Demo Timer Board", "Project", ""},
+                     {4, "Parts used in MAIN", "MAIN", "Circuit", ""},
+                     {19, "Nets of MAIN", "MAIN", "Nets", ""},
+                     {8, "Logic symbols", "logic.SYMBOL", "Symbols", "3"},
+                     {7, "IC parts", "ic.PART", "Parts", "6"}};
         for (const auto& list : lists) {
-            book.File(ListSource{1, QLatin1String(list.object), QLatin1String(list.classText),
+            book.File(ListSource{list.image, QLatin1String(list.object), QLatin1String(list.classText),
                                  QLatin1String(list.count), QString(), QStringLiteral("list\r\n")},
                       QLatin1String(list.name));
         }
@@ -286,7 +287,7 @@ std::vector<Scene> Scenes() {
                  return;
              }
              project->items->ShowLibraryFiles(KindPart);
-             Selection dialog(*project->items, project->paths.JobDir);
+             Selection dialog(*project->items);
              dialog.SetNodeText(QStringLiteral("Parts"));
              dialog.findChild<QLineEdit*>(QStringLiteral("txtFindStr"))->setText(QStringLiteral("74HC*"));
              dialog.exec();

@@ -324,11 +324,14 @@ void LGMAIN::Refresh() {
     commands_->SetEnabled(QStringLiteral("save"), false);
     commands_->SetEnabled(QStringLiteral("write"), false);
     // The List Book outlives a refresh; it opens once it holds a list.
-    commands_->SetEnabled(QStringLiteral("open"), !book_.IsEmpty());
+    commands_->SetEnabled(QStringLiteral("open"), !Book().IsEmpty());
 
     // A refresh keeps the node the user is on, when the rebuilt tree still has it.
     const int kept = loaded_ ? SelectedNode() : 0;
     if (startedUp_) {
+        // The property window's grid points into the objects' copies: it closes (writing its
+        // changes into the profile, which the new copies take) before they are made again.
+        ClosePropertyWindow();
         state_->RebuildExplorer(kernel, Suite());
     }
     panes_->Explorer()->Rebuild(state_->Model());
@@ -429,6 +432,9 @@ void LGMAIN::Unload() {
     if (startedUp_) {
         SaveSettings();
     }
+    // While unloading, the property window closes without writing; the List Book stores its
+    // tool bar lock and placement.
+    CloseOwnedWindows();
     panes_->Explorer()->clear();
     panes_->FileList()->clear();
     panes_->Items()->SetItems(nullptr);
@@ -440,8 +446,6 @@ void LGMAIN::Unload() {
     catalog_.reset();
     state_.reset();
     currentList_ = CurrentList();
-    // The List Book lives in memory only and ends with the window.
-    book_ = ListBook();
     if (help_ != nullptr) {
         help_->close();
     }

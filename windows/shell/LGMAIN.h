@@ -15,6 +15,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -30,6 +31,9 @@ class LibraryCatalog;
 class LibraryFinder;
 class LibraryItems;
 class MainPanes;
+class OpenListBook;
+class Options;
+class Properties;
 class StatusPanels;
 struct ExplorerLevels;
 struct ListOrigin;
@@ -92,12 +96,17 @@ public:
     MainPanes* Panes() const { return panes_; }
     StatusPanels* Status() const { return status_; }
     const CurrentList& List() const { return currentList_; }
-    const ListBook& Book() const { return book_; }
+    // The List Book the component state holds (an empty one before start-up and after unload).
+    const ListBook& Book() const;
     const ExplorerModel* Model() const;
     LibraryItems* Items() const { return items_.get(); }
     const SuitePaths& Paths() const { return paths_; }
     const QString& HelpFile() const { return helpFile_; }
     HelpWindow* Help() const { return help_; }
+    // The List Book, property and Options windows while they are open (null otherwise).
+    OpenListBook* ListBookWindow() const;
+    Properties* PropertyWindow() const;
+    Options* OptionsWindow() const;
     int SelectedNode() const;
     QString SelectedKind() const;
 
@@ -137,11 +146,19 @@ private:
     void ShowPopup(const QString& band, const QPoint& globalPosition);
     QString ProgressText() const;
 
-    // Commands whose windows the component does not have yet; each does nothing for now.
+    // The commands of the List Book, property, Options and search windows.
     void OpenListBookWindow();
     void OpenPropertyWindow();
     void OpenOptionsWindow();
     void OpenSearchDialog();
+    // After a property window changed the flags: the open library file loaded again.
+    void ReloadItemList();
+    // After Options: the item list's columns of the selected library kind set again.
+    void RebuildItemColumns();
+    // Closes the property window at once (its grid points into the objects' copies).
+    void ClosePropertyWindow();
+    // Closes the modeless windows (the List Book, the property window, Options).
+    void CloseOwnedWindows();
 
     CommandBar* commands_;
     MainPanes* panes_;
@@ -155,7 +172,9 @@ private:
     std::unique_ptr<LibraryFinder> finder_;
     HierarchyView hierarchy_;
     CurrentList currentList_;
-    ListBook book_;
+    QPointer<OpenListBook> listBook_;
+    QPointer<Properties> properties_;
+    QPointer<Options> options_;
     SuitePaths paths_;
     ListSettings listSettings_;
     QString appTitle_;

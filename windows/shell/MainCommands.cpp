@@ -24,7 +24,11 @@
 #include "windows/explorer/ItemList.h"
 #include "windows/explorer/LibraryFilesView.h"
 #include "windows/explorer/ProgressPanel.h"
+#include "windows/explorer/Selection.h"
+#include "windows/listbook/OpenListBook.h"
 #include "windows/listgen/ListPreview.h"
+#include "windows/listgen/Options.h"
+#include "windows/properties/Properties.h"
 #include "windows/shell/CommandBar.h"
 #include "windows/shell/FilePickers.h"
 #include "windows/shell/MainPanes.h"
@@ -385,36 +389,132 @@ void LGMAIN::WriteCurrentListCommand() {
     WriteCurrentList(paths_.JobDir, path, *this);
 }
 
+const ListBook& LGMAIN::Book() const {
+    static const ListBook none;
+    return state_ ? state_->Book() : none;
+}
+
 void LGMAIN::SendToListBookCommand() {
-    if (SendToListBook(book_, currentList_, *this) >= 0) {
+    if (state_ && SendToListBook(state_->Book(), currentList_, *this) >= 0) {
         commands_->SetEnabled(QStringLiteral("open"), true);
+        if (!listBook_.isNull()) {
+            listBook_->RefreshArrayList(); // an open List Book shows the new list at once
+        }
     }
 }
 
 // ---------------------------------------------------------------------------------------------
-// Commands of windows the component does not have yet
+// The List Book, property, Options and search windows
 
 void LGMAIN::OpenListBookWindow() {
-    // The List Book window is not part of the component yet.
-    BusyCursor busy;
+    if (!state_) {
+        return;
+    }
+    ListBookLinks links;
+    links.jobDir = [this] { return paths_.JobDir; };
+    links.openInTextViewer = [this](const QString& path) { return OpenInTextViewer(path); };
+    links.showHelp = [this] { ShowHelpContents(); };
+    ShowListBookWindow(listBook_, state_->Book(), *this, links, this);
 }
 
 void LGMAIN::OpenPropertyWindow() {
-    // The property window is not part of the component yet; what it would show is known.
-    if (const ExplorerModel* model = Model()) {
-        (void)PlanNodeProperties(*model, SelectedNode());
+    if (!state_ || Model() == nullptr) {
+        return;
     }
+    PropertiesLinks links;
+    links.mainLoaded = [this] { return loaded_ && !unloading_; };
+    links.itemListHasRows = [this] {
+        return items_ && !items_->Rows().empty() && panes_->Items()->isVisible();
+    };
+    links.reloadItemList = [this] { ReloadItemList(); };
+    links.showHelp = [this] { ShowHelpContents(); };
+    ShowPropertiesWindow(properties_, *state_, SelectedNode(),
+                         commands_->IsChecked(QStringLiteral("mnuCircuitSelectAll")),
+                         commands_->IsChecked(QStringLiteral("mnuPageSelectAll")), *this, links, this);
+}
+
+void LGMAIN::ReloadItemList() {
+    if (!items_ || items_->OpenedPosition() < 1) {
+        return;
+    }
+    {
+        JobScope job(*this);
+        items_->GetLibraryItems(items_->OpenedPosition());
+    }
+    panes_->FileList()->Update(items_->Entries());
+    panes_->Items()->RowsChanged();
 }
 
 void LGMAIN::OpenOptionsWindow() {
-    // The Options window is not part of the component yet; it will open on the tab of the
-    // selected library kind (OptionsTabForKind).
     BusyCursor busy;
+    // The window has no owner and may outlive this one.
+    const QPointer<LGMAIN> self(this);
+    ShowOptionsWindow(options_, ColumnSpecs(), SelectedKind(), OptionsLinks{[self] {
+                          if (!self.isNull()) {
+                              self->RebuildItemColumns();
+                          }
+                      }});
+}
+
+void LGMAIN::RebuildItemColumns() {
+    const int kind = LibraryKindOfNode(SelectedKind());
+    if (kind > 0 && loaded_) {
+        panes_->Items()->SetColumns(
+            ItemColumns(kind, ColumnSpecs()[static_cast<std::size_t>(kind - 1)], Suite()));
+    }
 }
 
 void LGMAIN::OpenSearchDialog() {
-    // The search dialog is not part of the component yet; its label would read
-    // "&Search <node text> like".
+    const ExplorerModel* model = Model();
+    if (!items_ || model == nullptr) {
+        return;
+    }
+    const std::optional<SearchRequest> request =
+        AskSearchDialog(this, *items_, status_->Text(1), [this] { ShowHelpContents(); });
+    if (!request) {
+        return;
+    }
+    LibrarySearchResult result;
+    {
+        JobScope job(*this);
+        result = SearchLibraries(*items_, request->pattern, request->scope, paths_.JobDir);
+    }
+    panes_->FileList()->Update(items_->Entries());
+    panes_->Items()->RowsChanged();
+    if (result.found && !result.cancelled) {
+        const ExplorerNode* node = model->Node(SelectedNode());
+        ShowPreview(result.text, ListOrigin{node ? node->Image : 0, status_->Text(1), status_->Text(2),
+                                            QString::number(result.total)});
+    }
+}
+
+OpenListBook* LGMAIN::ListBookWindow() const {
+    return listBook_.data();
+}
+
+Properties* LGMAIN::PropertyWindow() const {
+    return properties_.data();
+}
+
+Options* LGMAIN::OptionsWindow() const {
+    return options_.data();
+}
+
+void LGMAIN::ClosePropertyWindow() {
+    if (!properties_.isNull()) {
+        properties_->close();
+        delete properties_.data();
+    }
+}
+
+void LGMAIN::CloseOwnedWindows() {
+    ClosePropertyWindow();
+    if (!listBook_.isNull()) {
+        listBook_->close();
+    }
+    if (!options_.isNull()) {
+        options_->close();
+    }
 }
 
 } // namespace vxw

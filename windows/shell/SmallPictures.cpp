@@ -31,6 +31,21 @@ QIcon GroupPicture(bool expanded) {
     return QIcon(pixmap);
 }
 
+QIcon MergedPicture() {
+    QPixmap pixmap = Canvas(16);
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(QColor(0x50, 0x50, 0x50), 1.0));
+    for (const QPointF corner : {QPointF(1.5, 1.5), QPointF(5.5, 4.5)}) {
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(corner, QSizeF(9.0, 10.5)));
+        for (const qreal y : {3.5, 6.0, 8.5}) {
+            painter.drawLine(corner + QPointF(2.0, y), corner + QPointF(7.0, y));
+        }
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
 QIcon SavedPicture(bool saved) {
     QPixmap pixmap = Canvas(16);
     QPainter painter(&pixmap);
