@@ -120,10 +120,15 @@ void OpenProperties(benchmark::State& state, Project& project, const QString& ke
         return;
     }
     const int index = project.state.Model().IndexOf(key);
+    const PropertyCopies copies =
+        CopiesForNode(project.state.Levels(), project.state.Model(), index, selectAll, selectAll);
+    if (copies.objectClass == 0) {
+        state.SkipWithError("the node has no properties");
+        return;
+    }
+    state.counters["objects"] = static_cast<double>(copies.copies.size());
     TimeOpening(state, [&] {
-        auto* window = new Properties(
-            CopiesForNode(project.state.Levels(), project.state.Model(), index, selectAll, selectAll),
-            project.state.Profile(), project.ui, PropertiesLinks{});
+        auto* window = new Properties(copies, project.state.Profile(), project.ui, PropertiesLinks{});
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         return window;
     });
