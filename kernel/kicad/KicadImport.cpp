@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string_view>
+#include <unordered_map>
 
 namespace vxw::kicad {
 namespace {
@@ -246,6 +247,18 @@ void CheckProjectFile(const QString& path) {
     }
 }
 
+// A sheet used more than once may show a multi-unit part's other unit in each use: the root's
+// list of instances says which. The sheet's symbols take the units of its first use.
+void TakeUnitsOfFirstUse(Sheet& sheet, const std::string& instancePath,
+                         const std::unordered_map<std::string, const SymbolInstance*>& instances) {
+    for (PlacedSymbol& symbol : sheet.symbols) {
+        const auto found = instances.find(instancePath + "/" + symbol.uuid);
+        if (found != instances.end()) {
+            symbol.unit = found->second->unit;
+        }
+    }
+}
+
 // Loads the sheet hierarchy from its root file, each sheet file once, depth first in the order
 // the sheet symbols stand.
 class HierarchyLoader {
@@ -271,6 +284,12 @@ private:
         file.canonical = canonical;
         file.instancePath = instancePath;
         file.sheet = Parse(path, bytes, [](SExprReader& reader) { return ReadSheet(reader); });
+        if (files_.empty()) {
+            for (const SymbolInstance& instance : file.sheet.instances) {
+                instances_.emplace(instance.path, &instance);
+            }
+        }
+        TakeUnitsOfFirstUse(file.sheet, instancePath, instances_);
         const int index = static_cast<int>(files_.size());
         files_.push_back(std::move(file));
         stack_.push_back(canonical);
@@ -340,6 +359,8 @@ private:
     }
 
     std::vector<SheetFile>& files_;
+    // The root's instances (they point into files_[0], which later loads do not move).
+    std::unordered_map<std::string, const SymbolInstance*> instances_;
     QStringList stack_;
     QString rootFolder_;
 };
@@ -432,6 +453,11 @@ DesignFileResult ImportKicadBytes(const QByteArray& bytes, const QString& nameFo
             SheetFile file;
             file.path = nameForMessages;
             file.sheet = Parse(nameForMessages, text, [](SExprReader& reader) { return ReadSheet(reader); });
+            std::unordered_map<std::string, const SymbolInstance*> instances;
+            for (const SymbolInstance& instance : file.sheet.instances) {
+                instances.emplace(instance.path, &instance);
+            }
+            TakeUnitsOfFirstUse(file.sheet, std::string(), instances);
             file.children.assign(file.sheet.sheets.size(), -1); // not followed
             sheets.push_back(std::move(file));
         } else {

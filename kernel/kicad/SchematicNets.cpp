@@ -141,8 +141,8 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
         joinWiresUnder(sheet.junctions[j], junctionBase + j);
     }
 
-    // Labels of one name are one net: local and hierarchical ones within the sheet, global
-    // labels and power pins under one name space.
+    // Labels of one name are one net: local and hierarchical labels within the sheet (both name
+    // the sheet's own nets), global labels and power pins under one name space.
     std::map<std::pair<int, std::string>, size_t> named;
     auto joinName = [&](int space, const std::string& name, size_t node) {
         const auto [found, inserted] = named.emplace(std::make_pair(space, name), node);
@@ -152,10 +152,7 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
     };
     for (size_t l = 0; l < sheet.labels.size(); ++l) {
         const Label& label = sheet.labels[l];
-        joinName(label.kind == LabelKind::Global  ? 0
-                 : label.kind == LabelKind::Local ? 1
-                                                  : 2,
-                 label.text, labelBase + l);
+        joinName(label.kind == LabelKind::Global ? 0 : 1, label.text, labelBase + l);
     }
     for (size_t p = 0; p < result.pins.size(); ++p) {
         if (!powerNames[p].empty()) {
@@ -170,6 +167,7 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
         int priority = -1;
         std::string name;
         bool power = false, ports = false;
+        bool labelled = false; // a label names it: nets of one name meet elsewhere, also through buses
     };
     std::unordered_map<size_t, size_t> draftOf; // set root -> draft
     std::vector<Draft> drafts;
@@ -207,9 +205,7 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
         }
         Draft& draft = drafts[found->second];
         const Label& label = sheet.labels[l];
-        if (label.kind != LabelKind::Local) {
-            draft.ports = true;
-        }
+        draft.labelled = true;
         offer(draft,
               label.kind == LabelKind::Global  ? ByGlobal
               : label.kind == LabelKind::Local ? ByLocal
@@ -247,7 +243,8 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
                    : draft.priority >= BySheetPin ? NetClass::Named
                                                   : NetClass::Unnamed;
         const int index = static_cast<int>(result.nets.size());
-        const bool reaches = draft.pins.size() + draft.sheetPins.size() > 1 || draft.ports || draft.power;
+        const bool reaches =
+            draft.pins.size() + draft.sheetPins.size() > 1 || draft.ports || draft.power || draft.labelled;
         for (const size_t p : draft.pins) {
             SheetPinRef& pin = result.pins[p];
             pin.net = index;

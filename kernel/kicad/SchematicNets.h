@@ -19,7 +19,7 @@ struct SheetPinRef {
     size_t libPin = 0; // position in the library symbol's pins
     Point at;
     int net = -1;           // position in SheetNets::nets; -1 when the pin is in none
-    bool connected = false; // joined to another pin, a sheet pin, a port or a power net
+    bool connected = false; // joined to another pin, a sheet pin, a label or a power net
 };
 
 enum class NetClass { Unnamed, Named, Power };
