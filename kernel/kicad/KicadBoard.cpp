@@ -275,12 +275,21 @@ Footprint ReadFootprint(SExprReader& reader, Board& board,
                 }
             } else if (head == "path") {
                 footprint.path = std::string(reader.Text());
+            } else if (head == "descr") {
+                footprint.description = Latin1Name(reader.Text());
             } else if (head == "attr") {
                 while (reader.More()) {
                     if (reader.Peek() == Token::Open) {
                         reader.Skip();
-                    } else if (reader.Text() == "board_only") {
+                        continue;
+                    }
+                    const std::string_view word = reader.Text();
+                    if (word == "board_only") {
                         footprint.boardOnly = true;
+                    } else if (word == "smd") {
+                        footprint.type = "SMD";
+                    } else if (word == "through_hole") {
+                        footprint.type = "THT";
                     }
                 }
             } else if (head == "fp_text") {

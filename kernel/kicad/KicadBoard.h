@@ -50,6 +50,8 @@ struct Footprint {
     std::string reference; // "R1"
     std::string value;
     std::string path; // the schematic symbol's path, empty for a board-only footprint
+    std::string description;
+    std::string type; // "SMD" or "THT" from its attributes, empty for neither
     bool bottom = false;
     bool boardOnly = false;
     Point position;

@@ -107,6 +107,25 @@ const char* PadShapeWord(PadShape shape) {
     return "PAD";
 }
 
+// The shape as the padstack lists name it.
+const char* PadShapeName(PadShape shape) {
+    switch (shape) {
+    case PadShape::Circle:
+        return "ROUND";
+    case PadShape::Rect:
+        return "RECTANGLE";
+    case PadShape::Oval:
+        return "OBLONG";
+    case PadShape::RoundRect:
+        return "ROUNDED RECTANGLE";
+    case PadShape::Trapezoid:
+        return "TRAPEZOID";
+    case PadShape::Custom:
+        return "CUSTOM";
+    }
+    return "";
+}
+
 uint32_t MirroredLayers(uint32_t bits) {
     uint32_t out = 0;
     for (int layer = 0; layer < 32; ++layer) {
@@ -423,6 +442,22 @@ std::string DesignMaker::PadStack(SymbolData& package, std::unordered_map<std::s
         }
         padStack.items.push_back(std::move(item));
     }
+    // The project library keeps each padstack once more as a padstack symbol of its own.
+    SymbolData symbol;
+    symbol.kind = SymbolPadstack;
+    symbol.name = name;
+    std::string description = std::string(PadShapeWord(source.shape)) + " pad " + Millimetres(source.width) +
+                              " x " + Millimetres(source.height) + " mm";
+    if (drill > 0) {
+        description +=
+            ", drill " + Millimetres(source.drillX) +
+            (source.slot || source.drillY != source.drillX ? " x " + Millimetres(source.drillY) : "") + " mm";
+    }
+    symbol.attributes = description + '\x80' + PadKindWord(source.kind) + '\x80' + PadShapeName(source.shape);
+    symbol.padStacks.push_back(PadStackData{name, padStack.holeCategory, padStack.holeDiameter, {}});
+    symbol.items = padStack.items;
+    AddSymbol(std::move(symbol), "padstack\n" + key);
+
     package.padStacks.push_back(std::move(padStack));
     known.emplace(key, unique);
     return unique;
@@ -432,6 +467,7 @@ int32_t DesignMaker::Package(const Footprint& footprint, std::vector<PackagePad>
     SymbolData package;
     package.kind = SymbolPackage;
     package.name = NoBlanks(footprint.libId.empty() ? std::string("FOOTPRINT") : footprint.libId);
+    package.attributes = footprint.description + '\x80' + footprint.type; // description, type
     std::unordered_map<std::string, std::string> known;
     std::string signature;
     pads.clear();
@@ -443,6 +479,10 @@ int32_t DesignMaker::Package(const Footprint& footprint, std::vector<PackagePad>
         kept.angle = NormalizedDegrees(pad.angle - footprint.angle);
         kept.offset = pad.offset;
         kept.copper = pad.copper;
+        if (pad.kind == PadKind::NpThruHole &&
+            std::max(pad.width, pad.height) <= std::min(pad.drillX, pad.drillY)) {
+            kept.copper = 0; // a bare hole: no copper ring around it
+        }
         if (footprint.bottom) {
             // The file holds a bottom footprint as it lies there; the package is kept as seen
             // from the top, and the kernel turns a bottom component's layers over again.
