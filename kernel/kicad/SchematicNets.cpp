@@ -196,7 +196,9 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
         Draft& draft = draftFor(sheetPinBase + i);
         draft.sheetPins.push_back(i);
         draft.ports = true;
-        offer(draft, BySheetPin, sheet.sheets[sheetPins[i].first].pins[sheetPins[i].second].name);
+        // Named after the sheet and its pin, since two uses of one sheet have pins of one name.
+        const SheetSymbol& child = sheet.sheets[sheetPins[i].first];
+        offer(draft, BySheetPin, child.name + "/" + child.pins[sheetPins[i].second].name);
     }
     for (size_t l = 0; l < sheet.labels.size(); ++l) {
         const auto found = draftOf.find(sets.Find(labelBase + l));
@@ -219,13 +221,15 @@ SheetNets BuildSheetNets(const Sheet& sheet, const std::vector<std::string>& ref
         Draft& draft = drafts[d];
         order[d] = d;
         if (draft.priority < 0) {
-            // No label: named after its first pin, as "Net-(R1-Pad2)".
+            // No label: named after its first pin, as "Net-(R1-Pad2)"; a pin alone, as
+            // "unconnected-(R1-Pad2)".
+            const char* prefix = draft.pins.size() + draft.sheetPins.size() > 1 ? "Net-(" : "unconnected-(";
             std::string best;
             for (const size_t p : draft.pins) {
                 const SheetPinRef& pin = result.pins[p];
                 const std::string& reference = references[pin.symbol];
                 const std::string candidate =
-                    "Net-(" + reference + "-Pad" + libraries[pin.symbol]->pins[pin.libPin].number + ")";
+                    prefix + reference + "-Pad" + libraries[pin.symbol]->pins[pin.libPin].number + ")";
                 if (best.empty() || candidate < best) {
                     best = candidate;
                 }

@@ -2,9 +2,9 @@
 // project (tests/cli/kicad/twosheet): the places where a wrong mapping would not show in a
 // list's totals. The lists themselves are checked whole by the golden files of tests/cli.
 
+#include "kernel/kicad/KicadImport.h"
 #include "kernel/DesignFileFormat.h"
 #include "kernel/KernelRecords.h"
-#include "kernel/kicad/KicadImport.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ DesignData Load(const char* name) {
 }
 
 template <typename List> const auto* Named(const List& list, const std::string& name) {
-    const auto found = std::find_if(list.begin(), list.end(), [&](const auto& item) { return item.name == name; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const auto& item) { return item.name == name; });
     return found == list.end() ? nullptr : &*found;
 }
 
@@ -204,7 +205,8 @@ TEST(KicadImport, TitleBlockAndImportNotes) {
     EXPECT_EQ(fields->field137, "Two Sheet Test");
     const StreamData* notes = Named(design.streams, "IMPORT");
     ASSERT_NE(notes, nullptr);
-    EXPECT_NE(notes->bytes.find("Pads: 24 (smd 20, thru_hole 2, np_thru_hole 1, connect 1)\n"), std::string::npos);
+    EXPECT_NE(notes->bytes.find("Pads: 24 (smd 20, thru_hole 2, np_thru_hole 1, connect 1)\n"),
+              std::string::npos);
     EXPECT_NE(notes->bytes.find("Vias: 9 (through 6, blind/buried 2, micro 1)\n"), std::string::npos);
 }
 
