@@ -1,6 +1,7 @@
 #include "kernel/kicad/KicadDesign.h"
 
 #include "kernel/DesignFileFormat.h"
+#include "kernel/ItemGeometry.h"
 #include "kernel/KernelRecords.h"
 #include "kernel/kicad/CopperConnectivity.h"
 #include "kernel/kicad/KicadRead.h"
@@ -134,6 +135,14 @@ uint32_t MirroredLayers(uint32_t bits) {
         }
     }
     return out;
+}
+
+// Whether the kernel can measure the item: its extent, pen included, within 32 bits. Every
+// coordinate read lies within +-100 m, but a shape far out with a wide pen or a huge radius
+// could still reach beyond; such a shape is left out.
+bool Fits(const ItemData& item) {
+    const std::optional<Box> box = ItemBox(ItemRecordOf(item));
+    return !box || FitsCoordinates(*box);
 }
 
 NodeData SchematicNode(const std::string& component, int32_t position, int32_t entry, bool connected) {
@@ -440,7 +449,9 @@ std::string DesignMaker::PadStack(SymbolData& package, std::unordered_map<std::s
             item.dy = I32(source.height);
             item.rotation = pad.angle;
         }
-        padStack.items.push_back(std::move(item));
+        if (Fits(item)) {
+            padStack.items.push_back(std::move(item));
+        }
     }
     // The project library keeps each padstack once more as a padstack symbol of its own.
     SymbolData symbol;
@@ -875,7 +886,9 @@ void DesignMaker::AddBoardItems(CircuitData& circuit) {
             break;
         }
         }
-        circuit.boardItems.push_back(std::move(item));
+        if (Fits(item)) {
+            circuit.boardItems.push_back(std::move(item));
+        }
     }
     for (const Zone& zone : board.zones) {
         Rect box;
@@ -891,14 +904,18 @@ void DesignMaker::AddBoardItems(CircuitData& circuit) {
             while (layer < 31 && zone.copper != 0 && (zone.copper & (1u << layer)) == 0) {
                 ++layer;
             }
-            circuit.boardItems.push_back(boxItem(box, layer, 0));
+            if (const ItemData item = boxItem(box, layer, 0); Fits(item)) {
+                circuit.boardItems.push_back(item);
+            }
             ++keepouts_;
             continue;
         }
         ++copperZones_;
         for (int layer = 0; layer < 32; ++layer) {
             if (zone.copper & (1u << layer)) {
-                circuit.boardItems.push_back(boxItem(box, layer, CopperFlags));
+                if (const ItemData item = boxItem(box, layer, CopperFlags); Fits(item)) {
+                    circuit.boardItems.push_back(item);
+                }
             }
         }
     }
