@@ -31,5 +31,8 @@ lg_want_packages() {
 
 LG_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev)
 LG_CLANG_PACKAGES=(clang-14 libclang-rt-14-dev)
+# A virtual display for showing or rendering the windows where there is no screen (xvfb-run).
+# The tests do not need it: they run on the offscreen platform.
+LG_DISPLAY_PACKAGES=(xvfb xauth)
 # KiCad's demo projects (3.2 MB, no dependencies): the KiCad import test opens every one.
 LG_TEST_PACKAGES=(kicad-demos)

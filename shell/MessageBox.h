@@ -2,6 +2,7 @@
 // Message box styles and answers, with the classic numeric values the callers combine.
 
 #include <QList>
+#include <QString>
 
 namespace vxw {
 
@@ -43,5 +44,15 @@ QList<int> MessageButtons(int style);
 // The answer of the default button (the one Enter presses): the first button unless
 // MbDefaultButton2..4 names another that the box has.
 int DefaultAnswer(int style);
+// The answer of Escape and of the window's close box: Cancel when the box has it, the only
+// button of a one-button box, No of a Yes/No box; 0 when the box has none of these (Abort,
+// Retry, Ignore), which then stays open until a button is pressed.
+int EscapeAnswer(int style);
+// The icon a style asks for: MbCritical, MbQuestion, MbExclamation, MbInformation, or 0.
+int MessageIcon(int style);
+// A system-modal box stays above every window, not only the component's.
+bool IsSystemModal(int style);
+// The caption of a button through the message catalogue, with its access key marked by "&".
+QString MessageButtonCaption(int answer);
 
 } // namespace vxw

@@ -106,6 +106,40 @@ TEST(MessageBox, DefaultAnswersFollowTheDefaultButton) {
     EXPECT_EQ(MessageButtons(MbYesNoCancel), (QList<int>{AnswerYes, AnswerNo, AnswerCancel}));
 }
 
+TEST(MessageBox, EscapeIconAndModalityByStyle) {
+    struct Case {
+        int style;
+        int escape;
+        int icon;
+        bool systemModal;
+    };
+    const Case cases[] = {
+        {MbOk, AnswerOk, 0, false},
+        {MbOkCancel | MbCritical, AnswerCancel, MbCritical, false},
+        {MbAbortRetryIgnore | MbExclamation, 0, MbExclamation, false},
+        {MbYesNoCancel | MbQuestion | MbDefaultButton2, AnswerCancel, MbQuestion, false},
+        {MbYesNo | MbExclamation | MbSystemModal, AnswerNo, MbExclamation, true},
+        {MbRetryCancel | MbInformation, AnswerCancel, MbInformation, false},
+        {MbYesNoAllCancel | MbDefaultButton3, AnswerCancel, 0, false},
+        {0x70 | 7, AnswerOk, 0, false}, // unknown icon and buttons: a plain OK box
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        EXPECT_EQ(EscapeAnswer(c.style), c.escape);
+        EXPECT_EQ(MessageIcon(c.style), c.icon);
+        EXPECT_EQ(IsSystemModal(c.style), c.systemModal);
+    }
+}
+
+TEST_F(MessagesTest, ButtonCaptionsComeThroughTheCatalogue) {
+    EXPECT_EQ(MessageButtonCaption(AnswerYesToAll), QStringLiteral("Yes &To All"));
+    EXPECT_EQ(MessageButtonCaption(AnswerCancel), QStringLiteral("Cancel"));
+    UseCatalogue("99184\tJa, &alle\n99388\tAbbrechen\n");
+    EXPECT_EQ(MessageButtonCaption(AnswerYesToAll), QStringLiteral("Ja, &alle"));
+    EXPECT_EQ(MessageButtonCaption(AnswerCancel), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(MessageButtonCaption(AnswerYes), QStringLiteral("&Yes"));
+}
+
 TEST(TerminalInterface, WritesOneLinePerMessageAndAnswersDefaults) {
     QStringList lines;
     TerminalInterface terminal([&](const QString& line) { lines.append(line); });
