@@ -107,7 +107,7 @@ bool ReadShape(SExprReader& reader, std::string_view kind, Shape& shape, bool& e
                     shape.width = ReadWidth(reader);
                 }
             });
-        } else if (head == "fill") {
+        } else if (head == "fill" && (reader.Peek() == Token::Atom || reader.Peek() == Token::String)) {
             const std::string_view fill = reader.Text();
             shape.filled = fill == "solid" || fill == "yes";
         }

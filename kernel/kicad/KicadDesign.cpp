@@ -26,6 +26,10 @@ constexpr int32_t CopperFlags = ItemCounted | ItemFilled;
 // A trace record whose segment to the next record is an arc (its chord is what the kernel keeps).
 constexpr int32_t ArcRecord = TraceRecordArc;
 
+// The name of a component whose file gives none: a net's node names its component, and an empty
+// name would mean "no component".
+constexpr const char* Unnamed = "?";
+
 int32_t I32(int64_t value) {
     return static_cast<int32_t>(
         std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
@@ -274,7 +278,7 @@ void DesignMaker::StudySymbols() {
             use.reference = Latin1Name(use.referenceUtf8);
             use.nonPart = (use.library && use.library->power) || !symbol.onBoard ||
                           (!use.reference.empty() && use.reference[0] == '#');
-            use.name = use.reference;
+            use.name = use.reference.empty() ? std::string(Unnamed) : use.reference;
             if (use.library && use.library->unitCount > 1) {
                 use.name += UnitLetters(symbol.unit);
             }
@@ -575,7 +579,7 @@ CircuitData DesignMaker::SheetCircuit(size_t file, ComponentPositions& positions
                     : NoBlanks(FromQt(QFileInfo(QString::fromUtf8(child.file)).completeBaseName()));
             component.name = Latin1Name(child.name);
             if (component.name.empty()) {
-                component.name = childName;
+                component.name = childName.empty() ? std::string(Unnamed) : childName;
             }
             component.symbolRef = BlockSymbol(child, childName);
             component.symbol = design_.symbols[static_cast<size_t>(component.symbolRef - 1)].name;
@@ -628,7 +632,7 @@ void DesignMaker::AddBoard(CircuitData& circuit, const ComponentPositions* root)
     for (size_t f = 0; f < board.footprints.size(); ++f) {
         const Footprint& footprint = board.footprints[f];
         LayCompData component;
-        component.name = footprint.reference;
+        component.name = footprint.reference.empty() ? std::string(Unnamed) : footprint.reference;
         component.bottom = footprint.bottom;
         component.symbolRef = Package(footprint, packagePads[f]);
         component.symbol = design_.symbols[static_cast<size_t>(component.symbolRef - 1)].name;
@@ -690,7 +694,7 @@ void DesignMaker::AddBoard(CircuitData& circuit, const ComponentPositions* root)
             }
             NetData& net = circuit.nets[code->second];
             NodeData node;
-            node.layComp = footprint.reference;
+            node.layComp = circuit.layComps[f].name;
             node.layCompRef = static_cast<int32_t>(f + 1);
             node.layPin = static_cast<int32_t>(p + 1);
             node.layConnected = connected[f][p];

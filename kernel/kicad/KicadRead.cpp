@@ -66,7 +66,7 @@ std::string Latin1(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();) {
         const unsigned char lead = static_cast<unsigned char>(utf8[i]);
         if (lead < 0x80) {
-            out.push_back(static_cast<char>(lead));
+            out.push_back(lead == 0 ? ' ' : static_cast<char>(lead)); // the kernel's texts end at a NUL
             ++i;
             continue;
         }

@@ -55,7 +55,7 @@ int CopperLayer(std::string_view name);
 constexpr int AllCopperLayers = -2;
 
 // UTF-8 text as the kernel's 8-bit Latin-1: a character beyond U+00FF becomes '?', a byte
-// that does not form UTF-8 is taken as Latin-1 as it stands.
+// that does not form UTF-8 is taken as Latin-1 as it stands, a NUL becomes a blank.
 std::string Latin1(std::string_view utf8);
 // The same for a name: control characters (tab aside) become blanks, since no list can show
 // a line break inside a name.

@@ -137,11 +137,10 @@ void ReadPlacedSymbol(SExprReader& reader, Sheet& sheet) {
                 reader.Peek();
                 const size_t offset = reader.TokenOffset();
                 const double angle = ReadAngle(reader);
-                const int whole = static_cast<int>(angle);
-                if (whole != angle || (whole != 0 && whole != 90 && whole != 180 && whole != 270)) {
+                if (angle != 0 && angle != 90 && angle != 180 && angle != 270) {
                     reader.Fail(offset, "a symbol turns by 0, 90, 180 or 270 degrees");
                 }
-                symbol.orientation = whole;
+                symbol.orientation = static_cast<int>(angle);
             }
         } else if (head == "mirror") {
             const std::string_view axis = reader.Text();

@@ -3,6 +3,7 @@
 // list's totals. The lists themselves are checked whole by the golden files of tests/cli.
 
 #include "kernel/kicad/KicadImport.h"
+#include "kernel/DesignFile.h"
 #include "kernel/DesignFileFormat.h"
 #include "kernel/KernelRecords.h"
 
@@ -232,6 +233,31 @@ TEST(KicadImport, ABoardAloneAndASchematicAloneGiveWhatTheyHold) {
     ASSERT_NE(sig, nullptr);
     EXPECT_EQ(sig->flags, NetNamed);
     EXPECT_EQ(sig->nodes.size(), 3u); // J1, R1 and U1B, joined by the label used twice
+}
+
+// Whatever a file names or leaves out, what comes out is a design the design file loader takes.
+TEST(KicadImport, OddNamesAndTextsStillMakeAValidDesign) {
+    const char* sheets[] = {
+        // A symbol without a reference joined to a sheet without a name: nodes must still name them.
+        "(kicad_sch (version 20211123) (lib_symbols (symbol \"R\" (symbol \"R_1_1\" (pin passive line"
+        " (at 0 0 0) (length 1) (number \"1\")))))"
+        " (symbol (lib_id \"R\") (at 10 10 0) (uuid a) (property \"Value\" \"x\\u0000y\" (id 1)))"
+        " (sheet (uuid s) (property \"Sheet file\" \"\" (id 1)) (pin \"P\" input (at 10 10 0))))",
+        // A value holding a NUL and a line break; a reference holding a tab.
+        "(kicad_sch (version 20211123) (symbol (lib_id \"R\") (at 0 0 0) (uuid b)"
+        " (property \"Reference\" \"R\\t1\" (id 0)) (property \"Value\" \"a\\nb\" (id 1))))",
+    };
+    for (const char* text : sheets) {
+        std::string bytes(text);
+        for (size_t at; (at = bytes.find("\\u0000")) != std::string::npos;) {
+            bytes.replace(at, 6, std::string(1, '\0'));
+        }
+        const DesignFileResult imported = kicad::ImportKicadBytes(
+            QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), "s.kicad_sch");
+        ASSERT_TRUE(imported.Ok()) << imported.error.toStdString();
+        const DesignFileResult reloaded = LoadDesignBytes(DesignToJson(*imported.design), "again.vxd");
+        EXPECT_TRUE(reloaded.Ok()) << text << "\n" << reloaded.error.toStdString();
+    }
 }
 
 } // namespace

@@ -144,6 +144,8 @@ TEST(KicadRefusal, DamagedForeignAndNewerFilesNameTheFileAndThePlace) {
          "b.kicad_pcb: kicad_pcb.segment.layer (line 2, column 39): a track must lie on one copper layer"},
         {"b.kicad_pcb", "(kicad_pcb (version 20211014)\n(via (at 1e9 0)))",
          "b.kicad_pcb: kicad_pcb.via.at (line 2, column 10): the length 1e+09 mm lies beyond 100 m"},
+        {"s.kicad_sch", "(kicad_sch (version 20211123)\n  (symbol (lib_id \"R\") (at 1 2 1e300)))",
+         "s.kicad_sch: kicad_sch.symbol.at (line 2, column 32): a symbol turns by 0, 90, 180 or 270 degrees"},
         {"b.kicad_pcb", "(kicad_sch (version 20211123))",
          "b.kicad_pcb: kicad_sch (line 1, column 1): not a KiCad board: the file does not begin with "
          "\"(kicad_pcb\""},
