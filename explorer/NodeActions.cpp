@@ -64,8 +64,21 @@ QStringList EnabledCommandsForKind(const QString& kind) {
     if (IsOneOf(kind, {kKindProject, kKindCircuit, kKindDiagram, kKindLayout, kKindNets})) {
         return {QStringLiteral("format"), QStringLiteral("property"), QStringLiteral("preview")};
     }
-    if (kind == kKindPage || LibraryKindOfNode(kind) > 0) {
+    if (kind == kKindPage) {
         return {QStringLiteral("property"), QStringLiteral("preview")};
+    }
+    if (LibraryKindOfNode(kind) > 0) {
+        // The library kinds also reach their own folder, the find and search commands, the
+        // item list's views and the columns: nothing else would ever enable them.
+        return {QStringLiteral("property"),
+                QStringLiteral("preview"),
+                QStringLiteral("librarypath"),
+                QStringLiteral("mnuLibraryItemFind"),
+                QStringLiteral("mnuLibraryOutAll"),
+                QStringLiteral("smallicon"),
+                QStringLiteral("list"),
+                QStringLiteral("details"),
+                QStringLiteral("options")};
     }
     if (kind == kKindHierarchy) {
         return {QStringLiteral("preview")};

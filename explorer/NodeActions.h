@@ -22,7 +22,11 @@ inline constexpr int kHierarchyListMode = 11;
 // The library kind (1 part, 2 symbol, 3 package, 4 padstack) of a node kind; 0 for others.
 int LibraryKindOfNode(const QString& kind);
 
-// The commands a node click first disables, and those it then enables for a kind.
+// The commands a node click first disables, and those it then enables for a kind: "L" its
+// library path; "P", "C", "D", "B", "N" format, property and preview; "G" property and preview;
+// "H" preview; the library kinds "T", "S", "K", "V" property, preview, their library path, find,
+// library search, the three item-list views and options. "findnext" is left to the find that
+// gives it a pattern.
 const QStringList& NodeClickCommands();
 QStringList EnabledCommandsForKind(const QString& kind);
 

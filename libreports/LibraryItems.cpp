@@ -143,6 +143,7 @@ bool LibraryItems::GetLibraryItems(int position) {
         return false;
     }
     ResetItems();
+    cancelled_ = false;
     catalog_.BeginLoad();
     LibraryFileEntry& entry = entries_[static_cast<std::size_t>(position - 1)];
     ui_.SetStatus(2, suite_.GetMessageText(QStringLiteral("File: "), QStringLiteral("99686")) + entry.text +
@@ -192,8 +193,21 @@ bool LibraryItems::GetLibraryItems(int position) {
         }
     }
     ui_.SetStatus(3, QString::number(rows_.size()) + RowsText(suite_, kind));
+    if (cancelled_) {
+        // A stopped load leaves no half-filled list and nothing counted as open, so the next
+        // click on the entry loads it again.
+        entries_[static_cast<std::size_t>(position - 1)].icon = iconBefore;
+        opened_ = 0;
+        lastEntryKey_.clear();
+        ShowSelectionCount();
+        ui_.SetStatus(5, QString());
+        return true;
+    }
     if (previous != position && previous >= 1 && previous <= static_cast<int>(entries_.size())) {
         entries_[static_cast<std::size_t>(previous - 1)].icon = iconBefore;
+    }
+    if (sorted_) {
+        SortRows();
     }
     findPosition_ = position + 1;
     ShowSelectionCount();
@@ -214,8 +228,16 @@ void LibraryItems::StartRows(int count) {
     ui_.SetProgressMaximum(count - 1);
 }
 
-void LibraryItems::StepRow(int n) {
+bool LibraryItems::StepRow(int n) {
     ui_.StepProgress(n);
+    // The window paints and answers its Cancel button between two items.
+    ui_.ProcessEvents();
+    if (ui_.CancelRequested()) {
+        cancelled_ = true;
+        ResetItems();
+        return false;
+    }
+    return true;
 }
 
 void LibraryItems::FinishRows() {
@@ -249,7 +271,9 @@ void LibraryItems::LoadParts(const NamedItems& items, const QString& libraryText
         // One record per part row, whatever fields are shown, so record n + 1 is row n's.
         records_.emplace_back();
         details_[n] = BuildPartDetail(context, name, libraryText, split, records_.back());
-        StepRow(n);
+        if (!StepRow(n)) {
+            break;
+        }
     }
     FinishRows();
 }
@@ -283,7 +307,9 @@ void LibraryItems::LoadSymbolLike(int kind, const NamedItems& items, const QStri
             details_[n] = BuildPadstackDetail(context, name, libraryText, tokens, padstackPath);
             break;
         }
-        StepRow(n);
+        if (!StepRow(n)) {
+            break;
+        }
     }
     FinishRows();
 }
@@ -322,6 +348,29 @@ void LibraryItems::LoadProjectPackageItems() {
 void LibraryItems::LoadProjectPadstackItems() {
     const QString project = QString::fromLatin1(kProjectLibraryText);
     LoadSymbolLike(KindPadstack, FromProject(ProjectPadstacks(kernel_)), project, project, QString());
+}
+
+void LibraryItems::ClickColumn(int column) {
+    // The first click on a list never sorted sorts descending; each click then flips the order.
+    descending_ = !(sorted_ && descending_);
+    sorted_ = true;
+    sortColumn_ = std::max(0, column);
+    SortRows();
+}
+
+void LibraryItems::SortRows() {
+    const auto cell = [column = sortColumn_](const LibraryItemRow& row) -> const QString& {
+        static const QString empty;
+        if (column == 0) {
+            return row.text;
+        }
+        return column <= row.subItems.size() ? row.subItems[column - 1] : empty;
+    };
+    const bool descending = descending_;
+    std::stable_sort(rows_.begin(), rows_.end(), [&](const LibraryItemRow& a, const LibraryItemRow& b) {
+        const int order = QString::compare(cell(a), cell(b), Qt::CaseInsensitive);
+        return descending ? order > 0 : order < 0;
+    });
 }
 
 void LibraryItems::SetSelected(int row, bool selected) {

@@ -81,6 +81,18 @@ public:
 
     // Empties the item list, the detail texts, the records and the totals.
     void ClearItems() { ResetItems(); }
+    // True when the last load was stopped by the user's Cancel: the item list was emptied, the
+    // entry keeps its closed icon and nothing counts as opened.
+    bool LoadCancelled() const { return cancelled_; }
+
+    // A click on the head of `column` (0 the name, n sub-item n): the first click on a list
+    // never sorted sorts descending, every further click flips the order, whichever column is
+    // clicked. Rows compare their column's text without regard to case; equal ones keep their
+    // order. The order holds for the lists loaded later, until the next click.
+    void ClickColumn(int column);
+    bool Sorted() const { return sorted_; }
+    bool SortDescending() const { return descending_; }
+    int SortColumn() const { return sortColumn_; }
 
     const std::vector<LibraryItemRow>& Rows() const { return rows_; }
     const QStringList& ItemDetailTable() const { return details_; }
@@ -123,7 +135,9 @@ public:
 private:
     void ResetItems();
     void StartRows(int count);
-    void StepRow(int n);
+    // Steps the progress and lets the window answer; false when the user stopped the load.
+    bool StepRow(int n);
+    void SortRows();
     void FinishRows();
     LibraryReportContext Context();
     void AddRow(QChar letter, int n, const QString& name, int icon, QStringList subItems);
@@ -146,6 +160,10 @@ private:
     QString lastEntryKey_;
     int opened_ = 0;
     int findPosition_ = 1;
+    bool cancelled_ = false;
+    bool sorted_ = false;
+    bool descending_ = false;
+    int sortColumn_ = 0;
 
     FieldTable fields_;
     PartUsageIndex usage_;

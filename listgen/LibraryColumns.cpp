@@ -134,4 +134,20 @@ bool SaveColumnSpecs() {
     return saved;
 }
 
+std::vector<ItemColumn> ItemColumns(int libraryClass, const ColumnSpecList& specs,
+                                    const SuiteServices& suite) {
+    static const char* const names[] = {"Part", "Symbol", "Package", "Padstack"};
+    std::vector<ItemColumn> columns;
+    if (!ValidClass(libraryClass)) {
+        return columns;
+    }
+    columns.reserve(specs.size() + 1);
+    columns.push_back({QLatin1String(names[libraryClass - 1]), kNameColumnTwips});
+    for (const ColumnSpec& spec : specs) {
+        columns.push_back(
+            {suite.GetMessageText(spec.name, spec.captionId), spec.shown != 0 ? kItemColumnTwips : 0});
+    }
+    return columns;
+}
+
 } // namespace vxw

@@ -11,6 +11,8 @@
 
 namespace vxw {
 
+class SuiteServices;
+
 struct ColumnSpec {
     QString name;      // the column's name, also the caption when the catalogue has none
     int16_t shown = 0; // 1 shown, 0 hidden
@@ -49,5 +51,22 @@ void LoadColumnSpecs();
 QString ColumnSpecString(int libraryClass);
 // Stores the four process-wide lists; false when the settings could not be written.
 bool SaveColumnSpecs();
+
+// One column head of the item list.
+struct ItemColumn {
+    QString caption;
+    int widthTwips = 0; // 0: the column is hidden but keeps its place
+};
+
+// The width of a shown column and of the first (name) column.
+inline constexpr int kItemColumnTwips = 1440;
+inline constexpr int kNameColumnTwips = 2400;
+
+// The columns of the item list of a library class (1..4): first the name column, headed "Part",
+// "Symbol", "Package" or "Padstack", then one per spec in list order, captioned by the catalogue
+// text of its caption id (its name when the catalogue has none), 1440 twips wide when shown and
+// 0 when hidden. Empty for a class outside 1..4.
+std::vector<ItemColumn> ItemColumns(int libraryClass, const ColumnSpecList& specs,
+                                    const SuiteServices& suite);
 
 } // namespace vxw

@@ -30,6 +30,8 @@ lg_want_packages() {
 }
 
 LG_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev libgtest-dev libgmock-dev libbenchmark-dev libsimdjson-dev)
+# What scripts/run needs beyond the build: a virtual display for machines without one, and fonts.
+LG_RUN_PACKAGES=(xvfb xauth fonts-dejavu-core)
 LG_CLANG_PACKAGES=(clang-14 libclang-rt-14-dev)
 # A virtual display for showing or rendering the windows where there is no screen (xvfb-run).
 # The tests do not need it: they run on the offscreen platform.

@@ -4,6 +4,9 @@
 #include "suite/AppSettings.h"
 #include "suite/TextRules.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace vxw {
 
 namespace {
@@ -54,6 +57,17 @@ RestoredPlacement RestoreWindowPlacement(const PlacementTexts& stored, QSize scr
         placement.width = current.width();
     }
     return result;
+}
+
+WindowPlacement BesideHostPlacement(const WorkArea& area, int hostWidth) {
+    WindowPlacement placement;
+    placement.top = area.top;
+    placement.height = std::max(0, area.bottom - area.top);
+    // A negative width names no host window.
+    const int64_t left = int64_t{area.left} + std::max(0, hostWidth);
+    placement.left = left < area.right ? static_cast<int>(left) : area.left + (area.right - area.left) / 2;
+    placement.width = std::max(0, area.right - placement.left);
+    return placement;
 }
 
 RestoredPlacement RestoreWindowPlacement(const AppSettings& settings, const QString& window, QSize screen,

@@ -46,6 +46,22 @@ void SaveWindowPlacement(AppSettings& settings, const QString& window, const Win
 // a fresh installation would always count as placed at 0, 0).
 RestoredPlacement RestoreWindowPlacement(const PlacementTexts& stored, QSize screen, QSize current);
 
+// The desktop's work area (the screen without task bars), in twips; right and bottom are the
+// first twips past the area.
+struct WorkArea {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// The main window's placement when none is stored: beside the host's main window, which is
+// `hostWidth` wide at the work area's left. The window takes the rest of the work area to the
+// right of the host window, its full height (a negative width counts as none); when the host window leaves no
+// room (left would reach the work area's right edge) it starts at the middle of the work area. Never wider
+// than what lies right of its left edge, so a huge or negative host width cannot push it off the work area.
+WindowPlacement BesideHostPlacement(const WorkArea& area, int hostWidth);
+
 // Reads the placement of `window` and applies the rule.
 RestoredPlacement RestoreWindowPlacement(const AppSettings& settings, const QString& window, QSize screen,
                                          QSize current);

@@ -96,13 +96,16 @@ TEST_F(NodeActionsTest, HierarchyViewIsClearedByEveryKindButHierarchy) {
 
 TEST_F(NodeActionsTest, CommandsAndPopupBandsPerKind) {
     const QStringList all{"format", "property", "preview"};
+    const QStringList library{"property",         "preview",   "librarypath", "mnuLibraryItemFind",
+                              "mnuLibraryOutAll", "smallicon", "list",        "details",
+                              "options"};
     const std::tuple<const char*, QStringList, const char*> cases[] = {
         {"VX1", {}, ""},
         {"VX2", {"librarypath"}, "popLibrary"},
-        {"PART", {"property", "preview"}, "popPart"},
-        {"SYMBOL", {"property", "preview"}, "popSymbol"},
-        {"PACKAGE", {"property", "preview"}, "popPackage"},
-        {"PAD", {"property", "preview"}, "popPadstack"},
+        {"PART", library, "popPart"},
+        {"SYMBOL", library, "popSymbol"},
+        {"PACKAGE", library, "popPackage"},
+        {"PAD", library, "popPadstack"},
         {"VX3", all, "popProject"},
         {"VX4_1", all, "popCircuit"},
         {"VX5_1", all, "popDiagram"},

@@ -193,5 +193,69 @@ TEST_F(LibraryItemsTest, ProjectLibraryRowsComeFromTheDesign) {
     EXPECT_TRUE(ui_.status.value(2).startsWith(QStringLiteral("File: [PROJECT LIBRARY]")));
 }
 
+TEST_F(LibraryItemsTest, CancelStopsALoadAndLeavesNoHalfFilledList) {
+    const int ic = Show(KindPart, QStringLiteral("ic.PART"));
+    ui_.cancelAfterEvents = 2; // the Cancel button is pressed while the second item is added
+    EXPECT_TRUE(items_->ClickEntry(ic));
+    EXPECT_TRUE(items_->LoadCancelled());
+    EXPECT_TRUE(items_->Rows().empty());
+    EXPECT_TRUE(items_->ItemDetailTable().isEmpty());
+    EXPECT_EQ(items_->CrossRefRecords().size(), 1u);
+    EXPECT_EQ(items_->Entries()[static_cast<std::size_t>(ic - 1)].icon, 1);
+    EXPECT_EQ(items_->OpenedPosition(), 0);
+    EXPECT_EQ(ui_.progress.back(), QStringLiteral("stop"));
+    EXPECT_EQ(ui_.status.value(3), QStringLiteral("0 part(s)"));
+
+    // Nothing counts as opened, so the same entry loads in full once the job may run.
+    ui_.cancel = false;
+    ui_.cancelAfterEvents = -1;
+    EXPECT_TRUE(items_->ClickEntry(ic));
+    EXPECT_FALSE(items_->LoadCancelled());
+    EXPECT_EQ(items_->Rows().size(), 3u);
+    EXPECT_EQ(items_->Entries()[static_cast<std::size_t>(ic - 1)].icon, 2);
+}
+
+TEST_F(LibraryItemsTest, ColumnClicksFlipTheOrderAndLaterLoadsKeepIt) {
+    const auto names = [this] {
+        QStringList out;
+        for (const LibraryItemRow& row : items_->Rows()) {
+            out << row.text;
+        }
+        return out;
+    };
+    const int ic = Show(KindPart, QStringLiteral("ic.PART"));
+    ASSERT_TRUE(items_->GetLibraryItems(ic));
+    EXPECT_FALSE(items_->Sorted());
+    items_->SetSelected(0, true); // 74HC00 stays selected wherever it moves
+
+    // First click: descending; every further click flips, whichever column.
+    const std::tuple<int, bool, QStringList> clicks[] = {
+        {0, true, {"LM358", "74HC86", "74HC00"}},
+        {0, false, {"74HC00", "74HC86", "LM358"}},
+        {4, true, {"74HC86", "74HC00", "LM358"}},  // description: Quad XOR, Quad NAND, Dual op amp
+        {7, false, {"LM358", "74HC86", "74HC00"}}, // package: DIP8 before SOIC14; ties keep order
+    };
+    for (const auto& [column, descending, order] : clicks) {
+        items_->ClickColumn(column);
+        EXPECT_TRUE(items_->Sorted());
+        EXPECT_EQ(items_->SortDescending(), descending) << column;
+        EXPECT_EQ(items_->SortColumn(), column);
+        EXPECT_EQ(names(), order) << column;
+    }
+    EXPECT_TRUE(items_->Rows()[2].selected);
+    EXPECT_EQ(items_->Rows()[2].key, QStringLiteral("P0"));
+    // The report follows the list's order; the details still belong to their entries.
+    items_->SelectAllItems();
+    const QString body = items_->ReportSelectedItems(QString()).body;
+    EXPECT_LT(body.indexOf(QStringLiteral("PART: LM358")), body.indexOf(QStringLiteral("PART: 74HC00")));
+
+    // A new load is sorted as the list was; a column past the sub-items compares empty texts.
+    items_->ClickColumn(0);
+    ASSERT_TRUE(items_->GetLibraryItems(ic));
+    EXPECT_EQ(names(), (QStringList{"LM358", "74HC86", "74HC00"}));
+    items_->ClickColumn(99);
+    EXPECT_EQ(names(), (QStringList{"LM358", "74HC86", "74HC00"}));
+}
+
 } // namespace
 } // namespace vxw

@@ -44,6 +44,24 @@ TEST(ColumnSpecsTest, SettingsOverrideTheBuiltInListsAndEmptyOnesFallBack) {
               QStringLiteral("Library Name,1,99830;Type,1,16305;Description,1,99542;Shape,1,991207"));
 }
 
+TEST(ColumnSpecsTest, ItemColumnsHeadTheNameThenEverySpecWithItsWidth) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ScopedSuite suite(SuiteLocation::InFolder(dir.path()));
+    const ColumnSpecList specs = ParseColumnSpecs(u"Library Name,0,99830;Type,1,16305;;Odd,7,");
+    const std::vector<ItemColumn> columns = ItemColumns(kPadstackColumns, specs, Suite());
+    ASSERT_EQ(columns.size(), 5u);
+    EXPECT_EQ(columns[0].caption, QStringLiteral("Padstack"));
+    EXPECT_EQ(columns[0].widthTwips, kNameColumnTwips);
+    EXPECT_EQ(columns[1].caption, QStringLiteral("Library Name"));
+    EXPECT_EQ(columns[1].widthTwips, 0); // hidden, in its place
+    EXPECT_EQ(columns[2].widthTwips, kItemColumnTwips);
+    EXPECT_EQ(columns[3].caption, QString()); // an empty entry keeps its place too
+    EXPECT_EQ(columns[4].widthTwips, kItemColumnTwips);
+    EXPECT_EQ(ItemColumns(kPartColumns, {}, Suite()).size(), 1u);
+    EXPECT_TRUE(ItemColumns(5, specs, Suite()).empty());
+}
+
 } // namespace
 } // namespace vxw
 

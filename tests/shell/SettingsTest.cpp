@@ -1,3 +1,4 @@
+#include "shell/HelpFile.h"
 #include "shell/SettingsKeys.h"
 #include "shell/SuitePaths.h"
 #include "shell/WindowPlacement.h"
@@ -146,6 +147,36 @@ TEST(WindowPlacement, SavedPlacementIsRestored) {
         RestoreWindowPlacement(user, kListBookWindowName, QSize(20000, 15000), QSize(1, 1));
     EXPECT_TRUE(r.found);
     EXPECT_EQ(r.placement, (WindowPlacement{100, 200, 3000, 4000}));
+}
+
+TEST(WindowPlacement, FreshStartBesideTheHostWindow) {
+    struct Case {
+        WorkArea area;
+        int hostWidth;
+        WindowPlacement expected; // top, left, height, width
+    };
+    const Case cases[] = {
+        {{0, 0, 28800, 21600}, 4000, {0, 4000, 21600, 24800}},   // right of the host window
+        {{0, 0, 28800, 21600}, 0, {0, 0, 21600, 28800}},         // no host window: the whole area
+        {{0, 0, 28800, 21600}, -300, {0, 0, 21600, 28800}},      // a negative width names none
+        {{0, 0, 28800, 21600}, 28800, {0, 14400, 21600, 14400}}, // no room: from the middle
+        {{0, 0, 28800, 21600}, 2000000000, {0, 14400, 21600, 14400}},
+        {{1440, 600, 30240, 21600}, 4000, {600, 5440, 21000, 24800}}, // panels left and on top
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BesideHostPlacement(c.area, c.hostWidth), c.expected) << c.hostWidth;
+    }
+}
+
+TEST(HelpFile, NamedAfterTheComponentBesideIt) {
+    EXPECT_EQ(HelpFileOf(QStringLiteral("/opt/vx/lib/libVXLlstgn.so")),
+              QStringLiteral("/opt/vx/lib/VXLlstgn.HLP"));
+    EXPECT_EQ(HelpFileOf(QStringLiteral("/opt/vx/lib/libVXLlstgn.so.1.0")),
+              QStringLiteral("/opt/vx/lib/VXLlstgn.HLP"));
+    EXPECT_EQ(HelpFileOf(QStringLiteral("C:/vx/VXLlstgn.dll")), QStringLiteral("C:/vx/VXLlstgn.HLP"));
+    EXPECT_EQ(HelpFileOf(QString()), QString());
+    EXPECT_EQ(HelpContentsFile(QStringLiteral("/opt/VXLlstgn.HLP")), QStringLiteral("/opt/VXLlstgn.html"));
+    EXPECT_EQ(HelpContentsFile(QStringLiteral("ab")), QString());
 }
 
 } // namespace

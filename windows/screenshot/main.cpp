@@ -1,17 +1,25 @@
-// lgscreenshot [--suite-dir DIR] [--out DIR] [--list] [NAME...]
+// lgscreenshot [--suite-dir DIR] [--design FILE] [--out DIR] [--list] [NAME...]
 //
-// Renders the shell's windows to OUT/NAME.png (all of them when no NAME is given). Every window
-// is opened through the same entry point the component uses; a modal one is captured from inside
-// its own event loop and then closed. Dialogs get a plain title bar drawn above them, since a
-// window manager's frame is not part of what a widget renders.
+// Renders the component's windows to OUT/NAME.png (all of them when no NAME is given). Every
+// window is opened through the same entry point the component uses; a modal one is captured from
+// inside its own event loop and then closed. Windows get a plain title bar drawn above them, since
+// a window manager's frame is not part of what a widget renders. The main window shows the design
+// of --design (an empty one without it) and is closed without storing its settings.
 
+#include "explorer/ExplorerModel.h"
 #include "kernel/KernelAccess.h"
 #include "shell/HostEnvironment.h"
 #include "shell/MessageBox.h"
 #include "shell/SharedStrings.h"
 #include "shell/UserInterface.h"
+#include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
+#include "windows/explorer/ExplorerTree.h"
+#include "windows/explorer/ItemList.h"
+#include "windows/explorer/LibraryFilesView.h"
 #include "windows/shell/Dialogs.h"
+#include "windows/shell/LGMAIN.h"
+#include "windows/shell/MainPanes.h"
 #include "windows/shell/frmSplash.h"
 
 #include <QApplication>
@@ -19,6 +27,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -85,6 +94,9 @@ std::vector<Scene> Scenes() {
         return [=] { AskTextDialog(nullptr, prompt, AppTitle(), mode, proposals); };
     };
     return {
+        {QStringLiteral("main-window"), {}},
+        {QStringLiteral("library-items"), {}},
+        {QStringLiteral("hierarchy"), {}},
         {QStringLiteral("splash"), {}},
         {QStringLiteral("about"), [] { ShowAboutDialog(nullptr); }},
         {QStringLiteral("message-error"), message(QStringLiteral("Can't find Part: 74HC00 (ic.PART)"),
@@ -112,8 +124,65 @@ std::vector<Scene> Scenes() {
     };
 }
 
+void Settle() {
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+    }
+}
+
+// The main window in one of its states: a circuit's list ("main-window"), a part file's items
+// with the report of them ("library-items"), a circuit's hierarchy view with its list
+// ("hierarchy"). Nodes the design lacks are left out.
+bool RenderMainWindow(const QString& name, const QString& path) {
+    // Per-user settings of its own, holding a placement 1100 by 720 pixels at 96 dots per inch:
+    // nothing of the user's is read or written.
+    QTemporaryDir settings;
+    ScopedUserSettings user(settings.filePath(QStringLiteral("user.ini")));
+    UserSettings().SetValue(QStringLiteral("LGMAIN_TOP"), QStringLiteral("0"));
+    UserSettings().SetValue(QStringLiteral("LGMAIN_LEFT"), QStringLiteral("0"));
+    UserSettings().SetValue(QStringLiteral("LGMAIN_WIDTH"), QStringLiteral("16500"));
+    UserSettings().SetValue(QStringLiteral("LGMAIN_HEIGHT"), QStringLiteral("10800"));
+    LGMAIN window;
+    window.ShowWindow();
+    if (!window.IsWindowShown()) {
+        std::fprintf(stderr, "lgscreenshot: the main window did not start\n");
+        return false;
+    }
+    // The tool bar shown, as most users keep it.
+    window.RunCommand(QStringLiteral("toolbar"));
+    Settle();
+    const auto click = [&window](const char* key) {
+        const int index = window.Model()->IndexOf(QLatin1String(key));
+        if (index < 1) {
+            return false;
+        }
+        window.Panes()->Explorer()->SelectNode(index);
+        window.NodeClick(index);
+        return true;
+    };
+    if (name == QLatin1String("main-window") && click("VX4_1")) {
+        window.GenerateForSelectedNode();
+    } else if (name == QLatin1String("library-items") && click("PART")) {
+        // The first file of the folder in the details view, all its items chosen and listed.
+        window.RunCommand(QStringLiteral("details"));
+        window.Panes()->FileList()->SelectPosition(2);
+        window.LibraryEntryClick(2);
+        window.Panes()->Items()->CurrentView()->selectAll();
+        window.RunCommand(QStringLiteral("mnuLibraryItemPreview"));
+    } else if (name == QLatin1String("hierarchy") && click("VX7_1HIERARCHY")) {
+        window.GenerateForSelectedNode();
+    }
+    Settle();
+    return Save(window, path, true);
+}
+
 // Opens the scene's window and writes it to `path`; answers whether the file was written.
 bool Render(const Scene& scene, const QString& path) {
+    if (!scene.open) {
+        if (scene.name != QLatin1String("splash")) {
+            return RenderMainWindow(scene.name, path);
+        }
+    }
     if (scene.name == QLatin1String("splash")) {
         frmSplash splash;
         splash.ShowAsSplash();
@@ -152,7 +221,10 @@ int main(int argc, char* argv[]) {
                                        QStringLiteral("DIR"), QStringLiteral("."));
     const QCommandLineOption listOption(QStringLiteral("list"),
                                         QStringLiteral("Names the windows and stops."));
-    parser.addOptions({suiteOption, outOption, listOption});
+    const QCommandLineOption designOption(QStringLiteral("design"),
+                                          QStringLiteral("The design the main window shows."),
+                                          QStringLiteral("FILE"));
+    parser.addOptions({suiteOption, designOption, outOption, listOption});
     parser.addPositionalArgument(QStringLiteral("NAME"),
                                  QStringLiteral("The windows to render (all by default)."),
                                  QStringLiteral("[NAME...]"));
@@ -161,6 +233,13 @@ int main(int argc, char* argv[]) {
     using namespace vxw;
     if (parser.isSet(suiteOption)) {
         InstallSuite(std::make_unique<SuiteServices>(SuiteLocation::InFolder(parser.value(suiteOption))));
+    }
+    if (parser.isSet(designOption)) {
+        const QString error = OpenDesign(parser.value(designOption));
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "lgscreenshot: %s\n", qPrintable(error));
+            return 1;
+        }
     }
     PublishHostStrings(TheKernel(), Suite());
 

@@ -27,6 +27,7 @@ public:
     // but lacks its second field: the caller then reports an index-out-of-range failure.
     virtual bool AP_ExeCmd(const QString& command) = 0;
     // Unloads the window (the unload sequence ends with NotifyClass "VXLLSTGN", "SHUTDOWN").
+    // Does nothing while the window is not loaded: the automation class calls it when it ends.
     virtual void ShutDown() = 0;
 
     void SetNotifyClass(NotifyClass notify) { notifyClass_ = std::move(notify); }
