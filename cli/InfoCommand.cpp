@@ -4,6 +4,8 @@
 #include "kernel/KernelAccess.h"
 #include "kernel/KernelText.h"
 
+#include <algorithm>
+
 namespace vxw {
 namespace {
 
@@ -54,6 +56,26 @@ void WriteCircuit(Kernel& kernel, QTextStream& out, int number, int32_t circuit)
     out << "  Vias: " << kernel.OM_GetCount(kernel.DB_ViaMap()) << "\n";
 }
 
+// A design imported from another tool's files carries notes of what was read, as that tool
+// counts it (stream "IMPORT", text lines).
+void WriteImportNotes(Kernel& kernel, QTextStream& out) {
+    const int32_t files = kernel.DB_FileMap();
+    const int32_t stream = files > 0 ? kernel.OM_FindName(files, "IMPORT") : 0;
+    const int32_t length = stream > 0 ? kernel.F_GetLength(stream) : 0;
+    if (length <= 0 || kernel.F_Seek(stream, 0, 0) <= 0) {
+        return;
+    }
+    QByteArray text(std::min(length, 1 << 20), '\0');
+    const int32_t read = kernel.F_Read(stream, text.data(), static_cast<int32_t>(text.size()));
+    text.truncate(std::max(read, 0));
+    out << "Import notes:\n";
+    for (const QByteArray& line : text.split('\n')) {
+        if (!line.isEmpty()) {
+            out << "  " << QString::fromLatin1(line) << "\n";
+        }
+    }
+}
+
 } // namespace
 
 int RunInfoCommand(BatchContext& context) {
@@ -84,6 +106,7 @@ int RunInfoCommand(BatchContext& context) {
     out << "  Schematic symbols: " << CountWalk(kernel, symbols, MaskSchematicSymbol, 3) << "\n";
     out << "  Packages: " << CountWalk(kernel, symbols, MaskPackage, MaskPackage) << "\n";
     out << "  Padstacks: " << CountPadstackSymbols(kernel) << "\n";
+    WriteImportNotes(kernel, out);
     return BatchOk;
 }
 

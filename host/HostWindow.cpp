@@ -138,9 +138,9 @@ void HostWindow::BuildMenus() {
     open->setObjectName(QStringLiteral("mnuOpen"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open Design"),
-                                                          QFileInfo(designFile_).absolutePath(),
-                                                          QStringLiteral("Designs (*.vxd);;All files (*)"));
+        const QString path = QFileDialog::getOpenFileName(
+            this, QStringLiteral("Open Design"), QFileInfo(designFile_).absolutePath(),
+            QStringLiteral("Designs (*.vxd *.kicad_pro *.kicad_pcb *.kicad_sch);;All files (*)"));
         if (!path.isEmpty()) {
             OpenDesignFile(path);
         }

@@ -72,8 +72,10 @@ int ParseOptions(const QStringList& arguments, HostOptions& options) {
         QStringLiteral("COMMAND"));
     parser.addOptions(
         {suiteDir, settings, registerOption, unregisterOption, library, noComponent, screenshot, view, send});
-    parser.addPositionalArgument(QStringLiteral("design"), QStringLiteral("The design file (.vxd) to open."),
-                                 QStringLiteral("[DESIGN]"));
+    parser.addPositionalArgument(
+        QStringLiteral("design"),
+        QStringLiteral("The design to open: a design file (.vxd) or a KiCad 6 project, board or schematic."),
+        QStringLiteral("[DESIGN]"));
     if (!parser.parse(arguments)) {
         Print(stderr, QStringLiteral("vexilxp: ") + parser.errorText());
         return 2;

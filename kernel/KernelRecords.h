@@ -67,6 +67,7 @@ enum LayoutFlags : int32_t {
 // Trace record flags.
 enum TraceRecordFlags : int32_t {
     TraceRecordNoLayer = 16, // the record carries no layer of its own
+    TraceRecordArc = 32,     // the segment to the next record is an arc (the record keeps its chord)
 };
 
 // The via span that means "through all layers".

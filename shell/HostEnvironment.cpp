@@ -1,6 +1,6 @@
 #include "shell/HostEnvironment.h"
 
-#include "kernel/DesignFile.h"
+#include "kernel/DesignOpen.h"
 #include "kernel/KernelAccess.h"
 #include "kernel/MemoryKernel.h"
 #include "shell/SharedStrings.h"
@@ -9,7 +9,7 @@
 namespace vxw {
 
 QString OpenDesign(const QString& path) {
-    DesignFileResult loaded = LoadDesignFile(path);
+    DesignFileResult loaded = LoadDesign(path);
     if (!loaded.Ok()) {
         return loaded.error;
     }

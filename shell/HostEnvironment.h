@@ -13,7 +13,8 @@ class SuiteServices;
 inline constexpr char kHostProductName[] = "VexilXP";
 inline constexpr char kHostMakerName[] = "Vexil";
 
-// Loads the design file and installs it as the process-wide kernel. Answers an empty text on
+// Loads the design (a .vxd design file, or a KiCad project, board or schematic) and installs
+// it as the process-wide kernel. Answers an empty text on
 // success, else the message (naming the file, the place and the cause); the kernel installed
 // before is then left as it was.
 QString OpenDesign(const QString& path);

@@ -1,0 +1,189 @@
+// KiCad designs through the batch command. The two-sheet test project is listed whole (every
+// node of the explorer, opened as a project, as a board alone and as a schematic alone) against
+// golden files; KiCad's own demo projects, when Debian's kicad-demos package is installed, must
+// each open and list every node, with the counts of their boards as KiCad counts them.
+//
+// LG_UPDATE_GOLDEN=1 rewrites the golden files; read a rewritten file line by line against the
+// board before committing it.
+
+#include "tests/cli/GoldenSuite.h"
+
+#include "tests/ToolRun.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using vxw::test::MakeSuite;
+using vxw::test::ReadGolden;
+using vxw::test::WriteGolden;
+
+struct Node {
+    std::string key;
+    char kind = 0;
+};
+
+std::vector<Node> ReadTree(const std::string& out) {
+    std::vector<Node> nodes;
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string index, key, kind;
+        if (std::getline(fields, index, '\t') && std::getline(fields, key, '\t') &&
+            std::getline(fields, kind, '\t') && kind.size() == 1) {
+            nodes.push_back({key, kind[0]});
+        }
+    }
+    return nodes;
+}
+
+class KicadDesigns : public ::testing::Test {
+protected:
+    void SetUp() override {
+        suite_ = home_.filePath("suite");
+        ASSERT_TRUE(MakeSuite(suite_, {}));
+        env_ = vxw::test::GoldenEnvironment(home_.path());
+    }
+    vxw::ToolRun Run(const QString& design, const QStringList& arguments, const QByteArray& input = {}) {
+        return vxw::RunTool("listgen", QStringList{"--suite-dir", suite_, "--design", design} + arguments,
+                            env_, input);
+    }
+    void CheckGolden(const char* file, const char* kinds, const char* golden);
+
+    QTemporaryDir home_;
+    QString suite_;
+    QProcessEnvironment env_;
+};
+
+// `info`, then every list of the chosen node kinds in explorer order, each behind a line naming
+// its command.
+void KicadDesigns::CheckGolden(const char* file, const char* kinds, const char* golden) {
+    const QString design = QStringLiteral(LG_SOURCE_DIR "/tests/cli/kicad/twosheet/") + QLatin1String(file);
+    const vxw::ToolRun info = Run(design, {"info"});
+    ASSERT_EQ(info.status, 0) << info.err;
+    // The first line names the file as given; the rest does not depend on where the tree lies.
+    std::string text = "==== info\n" + info.out.substr(info.out.find('\n') + 1);
+    const vxw::ToolRun tree = Run(design, {"tree"});
+    ASSERT_EQ(tree.status, 0) << tree.err;
+    text += "==== tree\n" + tree.out;
+    bool firstCircuit = true;
+    for (const Node& node : ReadTree(tree.out)) {
+        if (!std::strchr(kinds, node.kind)) {
+            continue;
+        }
+        std::vector<QStringList> runs{{QString::fromStdString(node.key)}};
+        if (node.kind == 'C' && firstCircuit) {
+            runs.push_back({QString::fromStdString(node.key), "--select-all"});
+            firstCircuit = false;
+        }
+        for (const QStringList& arguments : runs) {
+            const vxw::ToolRun run = Run(design, QStringList{"list"} + arguments);
+            EXPECT_EQ(run.status, 0) << file << " " << arguments.join(' ').toStdString() << "\n" << run.err;
+            text += "==== list " + arguments.join(' ').toStdString() + "\n" + run.out + "\n";
+        }
+    }
+    const QString path = QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/kicad/") + QLatin1String(golden);
+    if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
+        ASSERT_TRUE(WriteGolden(path, QByteArray::fromStdString(text)));
+    }
+    const QByteArray expected = ReadGolden(path);
+    ASSERT_FALSE(expected.isEmpty()) << "missing golden file " << path.toStdString();
+    EXPECT_EQ(text, expected.toStdString()) << golden;
+}
+
+TEST_F(KicadDesigns, ProjectWithARepeatedSheetListsEveryNode) {
+    CheckGolden("twosheet.kicad_pro", "PCDGBNH", "twosheet-project.txt");
+}
+
+TEST_F(KicadDesigns, BoardAloneGivesItsLayoutAndNets) {
+    CheckGolden("twosheet.kicad_pcb", "PBN", "twosheet-board.txt");
+}
+
+TEST_F(KicadDesigns, SchematicAloneGivesItsCircuitsAndNets) {
+    CheckGolden("twosheet.kicad_sch", "CNH", "twosheet-schematic.txt");
+}
+
+TEST_F(KicadDesigns, DamagedFilesEndTheRunWithOneMessage) {
+    QTemporaryDir folder;
+    const QString cut = folder.filePath("cut.kicad_pcb");
+    QFile source(QStringLiteral(LG_SOURCE_DIR "/tests/cli/kicad/twosheet/twosheet.kicad_pcb"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(WriteGolden(cut, source.readAll().left(5000)));
+    const vxw::ToolRun run = Run(cut, {"list", "VX7_1"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(
+        run.err,
+        "listgen: " + cut.toStdString() +
+            ": kicad_pcb.footprint.pad (line 118, column 10): the file ends inside a quoted text (is it "
+            "cut short?)\n");
+}
+
+// How many times `head` opens a list at the start of a line of the text, as KiCad writes its
+// files: a count taken without the importer's reader.
+int CountLists(const QString& text, const QString& pattern) {
+    return static_cast<int>(text.count(QRegularExpression(pattern, QRegularExpression::MultilineOption)));
+}
+
+TEST_F(KicadDesigns, DemoProjectsOfKicadOpenAndListWithKicadsCounts) {
+    const QString demos = QStringLiteral("/usr/share/kicad/demos");
+    if (!QDir(demos).exists()) {
+        GTEST_SKIP() << "kicad-demos is not installed (apt-get install kicad-demos)";
+    }
+    QStringList designs;
+    for (QDirIterator it(demos, {"*.kicad_pro", "*.kicad_pcb"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        designs << it.next();
+    }
+    designs.sort();
+    ASSERT_FALSE(designs.isEmpty());
+    for (const QString& design : designs) {
+        SCOPED_TRACE(design.toStdString());
+        const vxw::ToolRun info = Run(design, {"info"});
+        ASSERT_EQ(info.status, 0) << info.err;
+        if (design.endsWith(QLatin1String(".kicad_pcb"))) {
+            QFile file(design);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QString board = QString::fromUtf8(file.readAll());
+            const int footprints = CountLists(board, R"(^  \((footprint|module) )");
+            const int pads = CountLists(board, R"(^\s+\(pad \S+ (smd|thru_hole|np_thru_hole|connect) )");
+            const int segments = CountLists(board, R"(^  \(segment )");
+            const int arcs = CountLists(board, R"(^  \(arc )");
+            const int vias = CountLists(board, R"(^  \(via )");
+            const QString notes = QString::fromStdString(info.out);
+            EXPECT_TRUE(notes.contains(QStringLiteral("Footprints: %1 (").arg(footprints))) << info.out;
+            EXPECT_TRUE(notes.contains(QStringLiteral("Pads: %1 (").arg(pads))) << info.out;
+            EXPECT_TRUE(notes.contains(QStringLiteral("Vias: %1 (").arg(vias))) << info.out;
+            EXPECT_TRUE(notes.contains(QStringLiteral("Tracks: %1 (segments %2, arcs %3)")
+                                           .arg(segments + arcs)
+                                           .arg(segments)
+                                           .arg(arcs)))
+                << info.out;
+        }
+        // Every node lists, through one List Book run.
+        const vxw::ToolRun tree = Run(design, {"tree"});
+        ASSERT_EQ(tree.status, 0) << tree.err;
+        QByteArray script;
+        int count = 0;
+        for (const Node& node : ReadTree(tree.out)) {
+            if (std::strchr("PCDGBNH", node.kind)) {
+                script +=
+                    "file " + QByteArray::fromStdString(node.key) + " L" + QByteArray::number(++count) + "\n";
+            }
+        }
+        const vxw::ToolRun book = Run(design, {"book"}, script);
+        EXPECT_EQ(book.status, 0) << book.err;
+        EXPECT_EQ(book.err, "");
+    }
+}
+
+} // namespace
