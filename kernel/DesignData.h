@@ -7,6 +7,8 @@
 // loader, which has checked every name already, fills them so that the kernel is built
 // without a second look-up per reference. A position, when given, wins over the name.
 
+#include "kernel/LargeBlocks.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -126,11 +128,11 @@ struct ViaData {
 struct CircuitData {
     std::string name;
     std::vector<PageData> pages;
-    std::vector<SchCompData> schComps;
-    std::vector<LayCompData> layComps;
-    std::vector<NetData> nets;
-    std::vector<TraceData> traces;
-    std::vector<ViaData> vias;
+    LargeVector<SchCompData> schComps;
+    LargeVector<LayCompData> layComps;
+    LargeVector<NetData> nets;
+    LargeVector<TraceData> traces;
+    LargeVector<ViaData> vias;
     bool hasBoardFrame = true;
     int32_t boardX1 = 0, boardY1 = 0, boardX2 = 0, boardY2 = 0;
     std::vector<ItemData> boardItems; // item array of symbol 0: keep-off zones and copper items

@@ -6,6 +6,7 @@
 // meaningful while objects are deleted during the walk; empty cells at the end are dropped.
 // Arrays close the gap instead, so that 1-based indexes stay dense.
 
+#include "kernel/LargeBlocks.h"
 #include "kernel/StringArena.h"
 
 #include <cstdint>
@@ -117,8 +118,8 @@ private:
     void BuildNameIndex(ObjectContainer& container);
     void Unindex(ObjectContainer& container, std::string_view name, int32_t position);
 
-    std::vector<ObjectHeader> headers_;
-    std::vector<ObjectContainer> containers_;
+    LargeVector<ObjectHeader> headers_;
+    LargeVector<ObjectContainer> containers_;
     StringArena arena_;
 };
 

@@ -79,7 +79,7 @@ void MemoryKernel::Build(DesignData& data, bool consume) {
         items += symbol.items.size();
         padStacks(symbol.padStacks);
     }
-    std::size_t schComps = 0, layComps = 0, nets = 0, nodes = 0, traces = 0, vias = 0;
+    std::size_t schComps = 0, layComps = 0, nets = 0, nodes = 0, traces = 0, traceRecords = 0, vias = 0;
     for (const CircuitData& circuit : data.circuits) {
         schComps += circuit.schComps.size();
         layComps += circuit.layComps.size();
@@ -89,6 +89,9 @@ void MemoryKernel::Build(DesignData& data, bool consume) {
         items += circuit.boardItems.size() + 1; // and the board frame's outline
         for (const NetData& net : circuit.nets) {
             nodes += net.nodes.size();
+        }
+        for (const TraceData& trace : circuit.traces) {
+            traceRecords += trace.records.size();
         }
         for (const SchCompData& comp : circuit.schComps) {
             items += comp.texts.size();
@@ -104,6 +107,7 @@ void MemoryKernel::Build(DesignData& data, bool consume) {
     nets_.reserve(nets);
     nodes_.reserve(nodes);
     traces_.reserve(traces);
+    traceRecords_.reserve(traceRecords);
     vias_.reserve(vias);
     items_.reserve(items);
 
@@ -436,9 +440,14 @@ void MemoryKernel::AddCircuit(CircuitData& circuit, int32_t hierarchy, const Ref
     for (TraceData& trace : circuit.traces) {
         StoredTrace data;
         data.net = Resolve(stored.nets, trace.net, trace.netRef, netIds);
-        data.records.reserve(trace.records.size());
-        for (const TraceSegmentData& segment : trace.records) {
-            data.records.push_back(
+        data.first = traceRecords_.size();
+        // A trace counts at most what a record's count can say; no design file can hold more.
+        const std::size_t count =
+            std::min<std::size_t>(trace.records.size(), std::numeric_limits<int32_t>::max());
+        data.count = static_cast<int32_t>(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            const TraceSegmentData& segment = trace.records[i];
+            traceRecords_.push_back(
                 TraceSegmentRecord{segment.flags, segment.width, segment.layer, segment.x, segment.y});
         }
         const int32_t id = store_.NewObject(ObjectKind::Trace, {}, static_cast<uint32_t>(traces_.size()));
@@ -624,7 +633,8 @@ void MemoryKernel::Destroy(int32_t id) {
         Destroy(padStacks_[data].items);
         break;
     case ObjectKind::Trace:
-        traces_[data].records = {};
+        // The records stay in the shared table; the trace no longer reaches them.
+        traces_[data].count = 0;
         break;
     case ObjectKind::Stream:
         streams_[data] = {};

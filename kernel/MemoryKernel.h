@@ -168,9 +168,11 @@ private:
     struct StoredPadStack {
         int32_t holeCategory = 0, holeDiameter = 0, items = 0;
     };
+    // The records of every trace lie in one table, each trace's in a run of its own.
     struct StoredTrace {
         int32_t flags = 0, net = 0;
-        std::vector<TraceSegmentRecord> records;
+        std::size_t first = 0; // into traceRecords_
+        int32_t count = 0;
     };
     struct StoredStream {
         std::string bytes;
@@ -213,17 +215,18 @@ private:
     KernelStore store_;
     std::vector<StoredHierarchy> hierarchies_;
     std::vector<int32_t> pageHierarchy_; // page data -> hierarchy id
-    std::vector<StoredSchComp> schComps_;
-    std::vector<StoredLayComp> layComps_;
-    std::vector<StoredNet> nets_;
-    std::vector<NodeRecord> nodes_;
+    LargeVector<StoredSchComp> schComps_;
+    LargeVector<StoredLayComp> layComps_;
+    LargeVector<StoredNet> nets_;
+    LargeVector<NodeRecord> nodes_;
     std::vector<StoredDevice> devices_;
     std::vector<StoredSymbol> symbols_;
     std::vector<StoredEntry> entries_;
     std::vector<StoredPadStack> padStacks_;
-    std::vector<ItemRecord> items_;
-    std::vector<StoredTrace> traces_;
-    std::vector<ViaRecord> vias_;
+    LargeVector<ItemRecord> items_;
+    LargeVector<StoredTrace> traces_;
+    LargeVector<TraceSegmentRecord> traceRecords_;
+    LargeVector<ViaRecord> vias_;
     std::vector<StoredStream> streams_;
 
     int32_t database_ = 0;

@@ -103,9 +103,7 @@ int32_t MemoryKernel::T_ReadTrace(int32_t id, TraceRecord* record) {
     const StoredTrace& trace = traces_[header->data];
     record->flags = trace.flags;
     record->net = trace.net;
-    record->recordCount = trace.records.size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())
-                              ? std::numeric_limits<int32_t>::max()
-                              : static_cast<int32_t>(trace.records.size());
+    record->recordCount = trace.count;
     return id;
 }
 
@@ -114,11 +112,11 @@ int32_t MemoryKernel::T_ReadRecord(int32_t trace, int32_t index, TraceSegmentRec
     if (!header || !record || index < 1) {
         return 0;
     }
-    const std::vector<TraceSegmentRecord>& records = traces_[header->data].records;
-    if (static_cast<std::size_t>(index) > records.size()) {
+    const StoredTrace& stored = traces_[header->data];
+    if (index > stored.count) {
         return 0;
     }
-    *record = records[static_cast<std::size_t>(index) - 1];
+    *record = traceRecords_[stored.first + static_cast<std::size_t>(index) - 1];
     return index;
 }
 

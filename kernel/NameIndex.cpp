@@ -36,7 +36,7 @@ void NameIndex::Reserve(std::size_t count) {
     if (seed_ == 0) {
         seed_ = ProcessSeed() | 1;
     }
-    std::vector<Slot> old;
+    LargeVector<Slot> old;
     old.swap(slots_);
     slots_.resize(capacity);
     const std::size_t mask = capacity - 1;

@@ -6,6 +6,8 @@
 //
 // The names must outlive the index (the slots point into them).
 
+#include "kernel/LargeBlocks.h"
+
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -73,7 +75,7 @@ private:
     }
     void Grow();
 
-    std::vector<Slot> slots_;
+    LargeVector<Slot> slots_;
     std::size_t used_ = 0;
     uint64_t seed_ = 0;
 };
