@@ -1,6 +1,7 @@
 #include "kernel/FileBytes.h"
 
 #include "kernel/BoundedFileRead.h"
+#include "kernel/LargeBlocks.h"
 
 #include <QFile>
 
@@ -76,14 +77,21 @@ bool FileBytes::Read(const QString& path, int64_t cap, QString* error) {
         *error = path + QStringLiteral(": ") + FileTooLargeText(cap);
         return false;
     }
-    // Memory of its own, in whole pages, so that it can be given back piece by piece; filled at
-    // once, which costs less than a fault for every page.
+    // Memory of its own, in whole pages, so that it can be given back piece by piece. A large
+    // file asks for huge pages, and the memory is filled at once: both cost less than a fault
+    // for every small page.
     const auto bytes = static_cast<std::size_t>(told);
-    void* memory =
-        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    const bool large = bytes >= LargeBlockBytes;
+    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS | (large ? 0 : MAP_POPULATE), -1, 0);
     if (memory == MAP_FAILED) {
         *error = path + QStringLiteral(": not enough memory to read the file");
         return false;
+    }
+    if (large) {
+        madvise(memory, bytes, MADV_HUGEPAGE);
+        // A system that cannot fill the memory in advance fills it as the read writes.
+        madvise(memory, bytes, MADV_POPULATE_WRITE);
     }
     data_ = static_cast<char*>(memory);
     mapped_ = bytes;
@@ -108,7 +116,11 @@ void FileBytes::ReleaseBefore(std::size_t offset) {
     if (offset > size_) {
         offset = size_;
     }
-    const std::size_t end = offset / PageSize() * PageSize();
+    // Whole huge pages, where the memory may have them: giving back part of one would split it.
+    const std::size_t step = mapped_ >= LargeBlockBytes ? LargeBlockBytes : PageSize();
+    const auto start = reinterpret_cast<std::uintptr_t>(data_);
+    const std::uintptr_t boundary = (start + offset) / step * step;
+    const std::size_t end = boundary > start ? static_cast<std::size_t>(boundary - start) : 0;
     if (mapped_ == 0 || end <= released_) {
         return;
     }

@@ -9,52 +9,6 @@ namespace {
 constexpr std::size_t MaxObjects = std::numeric_limits<int32_t>::max() - 1;
 } // namespace
 
-void NamePositions::Insert(int32_t position) {
-    if (first_ < 0) {
-        first_ = position;
-        return;
-    }
-    if (!rest_) {
-        rest_ = std::make_unique<std::vector<int32_t>>();
-    }
-    if (position < first_) {
-        rest_->insert(rest_->begin(), first_);
-        first_ = position;
-    } else {
-        rest_->insert(std::lower_bound(rest_->begin(), rest_->end(), position), position);
-    }
-}
-
-void NamePositions::Erase(int32_t position) {
-    if (position == first_) {
-        if (!rest_ || rest_->empty()) {
-            first_ = -1;
-        } else {
-            first_ = rest_->front();
-            rest_->erase(rest_->begin());
-        }
-        return;
-    }
-    if (!rest_) {
-        return;
-    }
-    const auto it = std::lower_bound(rest_->begin(), rest_->end(), position);
-    if (it != rest_->end() && *it == position) {
-        rest_->erase(it);
-    }
-}
-
-int32_t NamePositions::FirstFrom(int32_t start) const {
-    if (first_ < 0 || first_ >= start) {
-        return first_;
-    }
-    if (!rest_) {
-        return -1;
-    }
-    const auto it = std::lower_bound(rest_->begin(), rest_->end(), start);
-    return it == rest_->end() ? -1 : *it;
-}
-
 KernelStore::KernelStore() {
     headers_.emplace_back(); // id 0 is never an object
 }
@@ -138,7 +92,7 @@ bool KernelStore::Append(int32_t container, int32_t id) {
     header->owner = container;
     header->position = position;
     if (target->names) {
-        (*target->names)[std::string_view(header->name, header->nameLength)].Insert(position);
+        target->names->Insert(std::string_view(header->name, header->nameLength), position);
     }
     return true;
 }
@@ -205,34 +159,26 @@ void KernelStore::Rename(int32_t id, std::string_view name) {
     ObjectContainer* container = header->owner ? Container(header->owner) : nullptr;
     if (container && container->names && header->position >= 0) {
         Unindex(*container, oldName, header->position);
-        (*container->names)[newName].Insert(header->position);
+        container->names->Insert(newName, header->position);
     }
     header->name = stored;
     header->nameLength = static_cast<uint32_t>(newName.size());
 }
 
 void KernelStore::Unindex(ObjectContainer& container, std::string_view name, int32_t position) {
-    if (!container.names) {
-        return;
-    }
-    auto found = container.names->find(name);
-    if (found != container.names->end()) {
-        found->second.Erase(position);
-        if (found->second.Empty()) {
-            container.names->erase(found);
-        }
+    if (container.names) {
+        container.names->Erase(name, position);
     }
 }
 
 void KernelStore::BuildNameIndex(ObjectContainer& container) {
-    container.names = std::make_unique<std::unordered_map<std::string_view, NamePositions>>();
-    container.names->reserve(static_cast<std::size_t>(container.live));
+    container.names = std::make_unique<NameTable>(static_cast<std::size_t>(container.live));
     for (std::size_t i = 0; i < container.cells.size(); ++i) {
         const int32_t id = container.cells[i];
         if (id != 0) {
             const ObjectHeader& header = headers_[static_cast<std::size_t>(id)];
-            (*container.names)[std::string_view(header.name, header.nameLength)].Insert(
-                static_cast<int32_t>(i));
+            container.names->Insert(std::string_view(header.name, header.nameLength),
+                                    static_cast<int32_t>(i));
         }
     }
 }
@@ -245,11 +191,11 @@ int32_t KernelStore::FindFirst(int32_t container, std::string_view name) {
     if (!target->names) {
         BuildNameIndex(*target);
     }
-    auto found = target->names->find(UpToNul(name));
-    if (found == target->names->end() || found->second.Empty()) {
+    const NamePositions* found = target->names->Find(UpToNul(name));
+    if (!found || found->Empty()) {
         return 0;
     }
-    return target->cells[static_cast<std::size_t>(found->second.First())];
+    return target->cells[static_cast<std::size_t>(found->First())];
 }
 
 int32_t KernelStore::Next(int32_t container, int32_t* cursor, int32_t values, int32_t bits) const {
@@ -278,10 +224,9 @@ int32_t KernelStore::NextByName(int32_t container, int32_t* cursor, std::string_
         BuildNameIndex(*target);
     }
     const int32_t start = *cursor < 1 ? 0 : *cursor - 1;
-    auto found = target->names->find(UpToNul(name));
-    if (found != target->names->end()) {
-        for (int32_t position = found->second.FirstFrom(start); position >= 0;
-             position = found->second.FirstFrom(position + 1)) {
+    if (const NamePositions* found = target->names->Find(UpToNul(name))) {
+        for (int32_t position = found->FirstFrom(start); position >= 0;
+             position = found->FirstFrom(position + 1)) {
             const int32_t id = target->cells[static_cast<std::size_t>(position)];
             if ((headers_[static_cast<std::size_t>(id)].mask & mask) == mask) {
                 *cursor = position + 2;

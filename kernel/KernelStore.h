@@ -7,12 +7,12 @@
 // Arrays close the gap instead, so that 1-based indexes stay dense.
 
 #include "kernel/LargeBlocks.h"
+#include "kernel/NameTable.h"
 #include "kernel/StringArena.h"
 
 #include <cstdint>
 #include <memory>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace vxw {
@@ -48,23 +48,6 @@ struct ObjectHeader {
     uint32_t data = 0;     // index into the kind's own table
 };
 
-// The slot positions of one name in ascending order. Most names are unique, so the first
-// position lives inline and only duplicates take memory of their own (a pointer's worth until
-// then: a large design has hundreds of thousands of names).
-class NamePositions {
-public:
-    bool Empty() const { return first_ < 0; }
-    int32_t First() const { return first_; }
-    void Insert(int32_t position);
-    void Erase(int32_t position);
-    // The first position at or after `start`, -1 when none.
-    int32_t FirstFrom(int32_t start) const;
-
-private:
-    int32_t first_ = -1;
-    std::unique_ptr<std::vector<int32_t>> rest_;
-};
-
 struct ObjectContainer {
     ObjectKind elementKind = ObjectKind::Dead;
     bool isArray = false;
@@ -72,7 +55,7 @@ struct ObjectContainer {
     int32_t live = 0;
     std::vector<int32_t> cells; // ids; 0 marks a removed object (maps only)
     // Name -> slot positions; built on the first look-up by name.
-    std::unique_ptr<std::unordered_map<std::string_view, NamePositions>> names;
+    std::unique_ptr<NameTable> names;
 };
 
 class KernelStore {

@@ -1,28 +1,11 @@
 #include "kernel/NameIndex.h"
 
-#include <chrono>
-#include <functional>
+#include "kernel/NameHash.h"
 
 namespace vxw {
-namespace {
-
-// A seed the author of a file cannot know, so that names cannot be chosen to crowd one part
-// of the table and make every look-up slow.
-uint64_t ProcessSeed() {
-    static const uint64_t seed = [] {
-        const auto now = static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-        const auto place = static_cast<uint64_t>(reinterpret_cast<std::uintptr_t>(&now));
-        return (now * 0x9E3779B97F4A7C15ull) ^ place;
-    }();
-    return seed;
-}
-
-} // namespace
 
 uint64_t NameIndex::Hash(std::string_view name) const {
-    uint64_t hash = std::hash<std::string_view>{}(name) ^ seed_;
-    hash *= 0x9E3779B97F4A7C15ull;
-    return hash ^ (hash >> 29);
+    return NameHash(name, seed_);
 }
 
 void NameIndex::Reserve(std::size_t count) {
@@ -34,7 +17,7 @@ void NameIndex::Reserve(std::size_t count) {
         return;
     }
     if (seed_ == 0) {
-        seed_ = ProcessSeed() | 1;
+        seed_ = NameHashSeed();
     }
     LargeVector<Slot> old;
     old.swap(slots_);

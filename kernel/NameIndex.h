@@ -7,6 +7,7 @@
 // The names must outlive the index (the slots point into them).
 
 #include "kernel/LargeBlocks.h"
+#include "kernel/NameHash.h"
 
 #include <cstdint>
 #include <cstring>
@@ -49,7 +50,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t Inline = 8;
+    static constexpr std::size_t Inline = NameHeadBytes;
     struct Slot {
         uint64_t hash = 0;
         const char* text = nullptr;
@@ -59,14 +60,7 @@ private:
     };
 
     uint64_t Hash(std::string_view name) const;
-    // The first bytes of a name, zero-padded, as one word.
-    static uint64_t Head(std::string_view name) {
-        uint64_t head = 0;
-        if (!name.empty()) {
-            std::memcpy(&head, name.data(), name.size() < Inline ? name.size() : Inline);
-        }
-        return head;
-    }
+    static uint64_t Head(std::string_view name) { return NameHead(name); }
     static bool Same(const Slot& slot, uint64_t hash, uint64_t head, std::string_view name) {
         if (slot.hash != hash || slot.head != head || slot.length != name.size()) {
             return false;

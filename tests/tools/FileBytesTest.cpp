@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include <string>
 
 namespace vxw {
@@ -75,6 +77,24 @@ TEST(FileBytes, ReleasesWholePagesBehindTheReader) {
     FileBytes moved = std::move(bytes);
     EXPECT_EQ(moved.Size(), content.size());
     EXPECT_EQ(bytes.Size(), 0u);
+}
+
+TEST(FileBytes, LargeFileGivesBackNothingAheadOfTheReader) {
+    // A file of several megabytes sits in huge pages, which are given back whole.
+    QTemporaryDir dir;
+    std::string content(5 << 20, 'z');
+    for (std::size_t i = 0; i < content.size(); i += 4093) {
+        content[i] = static_cast<char>('A' + i % 26);
+    }
+    FileBytes bytes;
+    QString error;
+    ASSERT_TRUE(bytes.Read(WriteFile(dir, "large.bin", content), 64 << 20, &error)) << error.toStdString();
+    const std::size_t reader = 3 << 20;
+    bytes.ReleaseBefore(reader);
+    EXPECT_LE(bytes.Released(), reader);
+    EXPECT_GE(bytes.Released(), reader - (2 << 20));
+    EXPECT_EQ(std::string_view(bytes.Data() + reader, bytes.Size() - reader),
+              std::string_view(content).substr(reader));
 }
 
 } // namespace
