@@ -36,6 +36,12 @@ public:
     // The component's name and symbol; nothing when the kernel cannot read it.
     std::optional<Component> Schematic(int32_t id) const;
     std::optional<Component> Layout(int32_t id) const;
+    // Starts bringing in what a later Schematic(schematicId) and Layout(layoutId) read, so that a
+    // caller with many components at hand overlaps their waits for memory. Ids of 0 are skipped.
+    void Prefetch(int32_t schematicId, int32_t layoutId) const {
+        Prefetch(schematic_, schematicId);
+        Prefetch(layout_, layoutId);
+    }
     // The name of entry `index` (1-based) of the component's symbol; nothing when the kernel
     // cannot read it.
     std::optional<QLatin1String> EntryName(const Component& owner, int32_t index) const;
@@ -60,6 +66,14 @@ private:
         IdIndex index;
     };
 
+    static void Prefetch(const Side& side, int32_t id) {
+        if (id != 0) {
+            const int32_t slot = side.index.Find(id);
+            if (slot >= 0) {
+                __builtin_prefetch(&side.rows[static_cast<std::size_t>(slot)]);
+            }
+        }
+    }
     void TakeIn(Side& side, int32_t map, bool schematic);
     int32_t EntriesOf(int32_t symbol);
     uint32_t Store(const char* text);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <vector>
 
 namespace vxw {
 namespace {
@@ -81,6 +82,7 @@ struct NetScratch {
     PinSide schematic;
     PinSide layout;
     QString section;
+    std::vector<NodeRecord> nodes;
 };
 
 void AppendNumber(QString& out, int64_t value) {
@@ -177,14 +179,23 @@ void AppendNetLines(QString& out, const ReportContext& context, const ComponentP
     PinSide& layout = scratch.layout;
     schematic.Reset();
     layout.Reset();
+    // The net's nodes are read first and their components asked for ahead of use: the
+    // components of a large design lie scattered in memory, and waiting for each in turn was
+    // most of a large nets section's time.
+    std::vector<NodeRecord>& nodes = scratch.nodes;
+    nodes.clear();
+    int32_t unreadable = 0;
     WalkMapWhile(kernel, kernel.N_NodeMap(netId), [&](int32_t nodeId) {
         NodeRecord node;
         if (kernel.N_ReadNode(nodeId, &node) <= 0) {
-            // The node id tells more than the failed read's result would.
-            context.ui.ReportError(kNodeUnreadableError,
-                                   netName.toString() + QLatin1Char('/') + QString::number(nodeId));
+            unreadable = nodeId;
             return false;
         }
+        names.Prefetch(schematicShown ? node.schComp : 0, layoutShown ? node.layComp : 0);
+        nodes.push_back(node);
+        return true;
+    });
+    for (const NodeRecord& node : nodes) {
         if (layoutShown) {
             if (const auto component = names.Layout(node.layComp)) {
                 layout.list += component->name;
@@ -212,8 +223,12 @@ void AppendNetLines(QString& out, const ReportContext& context, const ComponentP
                 schematic.AddMark((node.flags & NodeSchematicConnected) != 0, markShown);
             }
         }
-        return true;
-    });
+    }
+    if (unreadable != 0) {
+        // The node id tells more than the failed read's result would.
+        context.ui.ReportError(kNodeUnreadableError,
+                               netName.toString() + QLatin1Char('/') + QString::number(unreadable));
+    }
     schematic.DropLastSeparator();
     layout.DropLastSeparator();
 
