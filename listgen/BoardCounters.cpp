@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_map>
 
 namespace vxw {
 namespace {
@@ -72,31 +73,55 @@ void ItemCounts(Kernel& kernel, BoardCounters& counters, ItemTallyKind kind, int
     }
 }
 
+namespace {
+
+// The pads of one component: what its package symbol holds, seen from the side it sits on.
+void ComponentPads(Kernel& kernel, int32_t symbol, int side, BoardCounters& counters) {
+    const int32_t entries = kernel.S_SymbolEntryArray(symbol);
+    const int32_t entryCount = entries > 0 ? kernel.OA_GetCount(entries) : 0;
+    counters.smdPads += std::max(entryCount, 0);
+    const int32_t padStackMap = kernel.S_SymbolPadStackMap(symbol);
+    for (int32_t index = 1; index <= entryCount; ++index) {
+        EntryRecord entry;
+        if (kernel.S_ReadEntry(symbol, index, &entry) <= 0) {
+            continue;
+        }
+        const int32_t padStack = padStackMap > 0 ? kernel.OM_Object(padStackMap, entry.padStack) : 0;
+        PadStackRecord record;
+        if (padStack <= 0 || kernel.S_ReadPadStack(padStack, &record) <= 0) {
+            continue;
+        }
+        if (record.holeDiameter > 0) {
+            ++counters.pmdPads;
+        }
+        ItemCounts(kernel, counters, ItemTallyKind::PadItems, side, kernel.S_PadStackItemArray(padStack));
+    }
+}
+
+} // namespace
+
 void PadCounts(Kernel& kernel, BoardCounters& counters) {
+    // Components of one package on one side have the same pads, and a large board has a
+    // hundred thousand components of a few hundred packages: each package and side is counted
+    // once and added for every component.
+    std::unordered_map<uint64_t, BoardCounters> byPackageAndSide;
     WalkMap(kernel, kernel.DB_LayCompMap(), [&](int32_t id) {
         LayCompRecord component;
         if (kernel.L_ReadComponent(id, &component) <= 0) {
             return;
         }
-        const int32_t entries = kernel.S_SymbolEntryArray(component.symbol);
-        const int32_t entryCount = entries > 0 ? kernel.OA_GetCount(entries) : 0;
-        counters.smdPads += std::max(entryCount, 0);
-        const int32_t padStackMap = kernel.S_SymbolPadStackMap(component.symbol);
         const int side = SideLayer(component.flags);
-        for (int32_t index = 1; index <= entryCount; ++index) {
-            EntryRecord entry;
-            if (kernel.S_ReadEntry(component.symbol, index, &entry) <= 0) {
-                continue;
-            }
-            const int32_t padStack = padStackMap > 0 ? kernel.OM_Object(padStackMap, entry.padStack) : 0;
-            PadStackRecord record;
-            if (padStack <= 0 || kernel.S_ReadPadStack(padStack, &record) <= 0) {
-                continue;
-            }
-            if (record.holeDiameter > 0) {
-                ++counters.pmdPads;
-            }
-            ItemCounts(kernel, counters, ItemTallyKind::PadItems, side, kernel.S_PadStackItemArray(padStack));
+        const uint64_t key = (static_cast<uint64_t>(static_cast<uint32_t>(component.symbol)) << 32) |
+                             static_cast<uint32_t>(side);
+        auto [known, added] = byPackageAndSide.try_emplace(key);
+        if (added) {
+            ComponentPads(kernel, component.symbol, side, known->second);
+        }
+        const BoardCounters& pads = known->second;
+        counters.smdPads += pads.smdPads;
+        counters.pmdPads += pads.pmdPads;
+        for (std::size_t layer = 0; layer < counters.layers.size(); ++layer) {
+            counters.layers[layer].padItems += pads.layers[layer].padItems;
         }
     });
 }
