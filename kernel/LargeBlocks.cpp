@@ -1,7 +1,6 @@
 #include "kernel/LargeBlocks.h"
 
 #include <sys/mman.h>
-#include <cstdlib>
 
 namespace vxw {
 namespace {
@@ -19,7 +18,6 @@ constexpr bool FromSystem = true;
 #endif
 
 bool Large(std::size_t bytes) {
-    static const bool off = getenv("LG_NOLARGE") != nullptr; if (off) return false;
     return FromSystem && bytes >= LargeBlockBytes;
 }
 
