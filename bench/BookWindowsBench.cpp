@@ -3,10 +3,8 @@
 // 200-page design (goal: under 200 ms). Each iteration builds and shows the window and lets it
 // paint; closing it is not timed.
 
+#include "bench/WindowBenchSupport.h"
 #include "component/ComponentState.h"
-#include "kernel/DesignFile.h"
-#include "kernel/KernelAccess.h"
-#include "kernel/MemoryKernel.h"
 #include "libreports/LibraryCatalog.h"
 #include "libreports/LibraryItems.h"
 #include "listgen/CurrentList.h"
@@ -16,8 +14,6 @@
 #include "shell/RecordingInterface.h"
 #include "shell/SharedStrings.h"
 #include "shell/SuitePaths.h"
-#include "suite/AppSettings.h"
-#include "suite/SuiteServices.h"
 #include "tools/vxgen/DesignGenerator.h"
 #include "windows/explorer/Selection.h"
 #include "windows/listbook/OpenListBook.h"
@@ -25,9 +21,6 @@
 #include "windows/properties/Properties.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -37,33 +30,16 @@ namespace {
 
 using namespace vxw;
 
-// A suite folder of the benchmark's own with the sample language folder and libraries, and a
-// design in the kernel with the component's state started on it.
+// A suite folder of the benchmark's own, and a design in the kernel with the component's state
+// started on it.
 struct Project {
-    QTemporaryDir dir;
-    std::unique_ptr<ScopedSuite> suite;
-    std::unique_ptr<ScopedUserSettings> user;
+    bench::BenchSuite suite;
     RecordingInterface ui;
     ComponentState state;
     SuitePaths paths;
     bool started = false;
 
     explicit Project(std::unique_ptr<MemoryKernel> kernel) {
-        const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
-        QDir().mkpath(dir.filePath("language"));
-        QDir().mkpath(dir.filePath("JOB"));
-        for (const QString& name : QDir(sample.filePath("language")).entryList(QDir::Files)) {
-            QFile::copy(sample.filePath("language/" + name), dir.filePath("language/" + name));
-        }
-        QFile ini(dir.filePath("suite.ini"));
-        if (ini.open(QIODevice::WriteOnly)) {
-            ini.write(
-                ("[Vexil2K]\nJobDir=" + dir.filePath("JOB") + "/\nLibDir=" + sample.filePath("LIB") + "/\n")
-                    .toUtf8());
-        }
-        ini.close();
-        suite = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(dir.path()));
-        user = std::make_unique<ScopedUserSettings>(dir.filePath("user.ini"));
         if (!kernel) {
             return;
         }
@@ -72,11 +48,6 @@ struct Project {
         ReadSuitePaths(paths, Suite(), ProductName());
         LoadColumnSpecs();
         started = state.Start(TheKernel(), Suite(), ui);
-    }
-
-    static std::unique_ptr<MemoryKernel> Sample() {
-        DesignFileResult loaded = LoadDesignFile(QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd"));
-        return loaded.Ok() ? MemoryKernel::FromData(std::move(*loaded.design)) : nullptr;
     }
 };
 
@@ -94,7 +65,7 @@ template <class Open> void TimeOpening(benchmark::State& state, Open open) {
 }
 
 void BM_OpenListBook(benchmark::State& state) {
-    Project project(Project::Sample());
+    Project project(bench::SampleDesign());
     if (!project.started) {
         state.SkipWithError("the component did not start");
         return;
@@ -135,13 +106,13 @@ void OpenProperties(benchmark::State& state, Project& project, const QString& ke
 }
 
 void BM_OpenPropertiesOfTheProject(benchmark::State& state) {
-    Project project(Project::Sample());
+    Project project(bench::SampleDesign());
     OpenProperties(state, project, QStringLiteral("VX3"), false);
 }
 BENCHMARK(BM_OpenPropertiesOfTheProject)->Unit(benchmark::kMillisecond);
 
 void BM_OpenPropertiesOfAllCircuits(benchmark::State& state) {
-    Project project(Project::Sample());
+    Project project(bench::SampleDesign());
     OpenProperties(state, project, QStringLiteral("VX4_1"), true);
 }
 BENCHMARK(BM_OpenPropertiesOfAllCircuits)->Unit(benchmark::kMillisecond);
@@ -160,7 +131,7 @@ void BM_OpenPropertiesOfAllPagesOf200(benchmark::State& state) {
 BENCHMARK(BM_OpenPropertiesOfAllPagesOf200)->Unit(benchmark::kMillisecond);
 
 void BM_OpenOptions(benchmark::State& state) {
-    Project project(Project::Sample());
+    Project project(bench::SampleDesign());
     TimeOpening(state, [] {
         auto* window = new Options(ColumnSpecs(), OptionsLinks{});
         window->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -170,7 +141,7 @@ void BM_OpenOptions(benchmark::State& state) {
 BENCHMARK(BM_OpenOptions)->Unit(benchmark::kMillisecond);
 
 void BM_OpenSearchDialog(benchmark::State& state) {
-    Project project(Project::Sample());
+    Project project(bench::SampleDesign());
     if (!project.started) {
         state.SkipWithError("the component did not start");
         return;
@@ -190,15 +161,5 @@ BENCHMARK(BM_OpenSearchDialog)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return vxw::bench::RunWindowBenchmarks(argc, argv);
 }

@@ -3,20 +3,13 @@
 // 50 ms). The large design is made in memory, small enough in everything else to be generated in
 // a few seconds.
 
+#include "bench/WindowBenchSupport.h"
 #include "explorer/ExplorerModel.h"
-#include "kernel/DesignFile.h"
-#include "kernel/KernelAccess.h"
-#include "kernel/MemoryKernel.h"
 #include "shell/HostEnvironment.h"
-#include "suite/AppSettings.h"
-#include "suite/SuiteServices.h"
 #include "tools/vxgen/DesignGenerator.h"
 #include "windows/shell/LGMAIN.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -25,29 +18,7 @@
 
 namespace {
 
-// A suite folder of the benchmark's own with the sample language folder and libraries.
-struct BenchSuite {
-    QTemporaryDir dir;
-    std::unique_ptr<vxw::ScopedSuite> suite;
-    std::unique_ptr<vxw::ScopedUserSettings> user;
-
-    BenchSuite() {
-        const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
-        QDir().mkpath(dir.filePath("language"));
-        QDir().mkpath(dir.filePath("JOB"));
-        for (const QString& name : QDir(sample.filePath("language")).entryList(QDir::Files)) {
-            QFile::copy(sample.filePath("language/" + name), dir.filePath("language/" + name));
-        }
-        QFile ini(dir.filePath("suite.ini"));
-        if (ini.open(QIODevice::WriteOnly)) {
-            ini.write(
-                ("[Vexil2K]\nJobDir=" + dir.filePath("JOB") + "/\nLibDir=" + sample.filePath("LIB") + "/\n")
-                    .toUtf8());
-        }
-        suite = std::make_unique<vxw::ScopedSuite>(vxw::SuiteLocation::InFolder(dir.path()));
-        user = std::make_unique<vxw::ScopedUserSettings>(dir.filePath("user.ini"));
-    }
-};
+using vxw::bench::BenchSuite;
 
 void InstallDesign(std::unique_ptr<vxw::MemoryKernel> kernel) {
     vxw::InstallKernel(std::move(kernel));
@@ -56,12 +27,12 @@ void InstallDesign(std::unique_ptr<vxw::MemoryKernel> kernel) {
 
 void BM_WindowUpOnSampleProject(benchmark::State& state) {
     BenchSuite suite;
-    vxw::DesignFileResult loaded = vxw::LoadDesignFile(QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd"));
-    if (!loaded.Ok()) {
+    std::unique_ptr<vxw::MemoryKernel> design = vxw::bench::SampleDesign();
+    if (!design) {
         state.SkipWithError("the sample design does not load");
         return;
     }
-    InstallDesign(vxw::MemoryKernel::FromData(std::move(*loaded.design)));
+    InstallDesign(std::move(design));
     for (auto _ : state) {
         vxw::LGMAIN window;
         window.ShowWindow();
@@ -105,13 +76,5 @@ BENCHMARK(BM_NodeClickOnLargeDesign)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    vxw::InstallKernel(nullptr);
-    return 0;
+    return vxw::bench::RunWindowBenchmarks(argc, argv);
 }

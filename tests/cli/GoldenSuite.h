@@ -1,17 +1,21 @@
 #pragma once
 // What the golden-file tests of the listgen executable share: a suite folder like the sample one
-// whose settings hide chosen fields, a fixed date, and the files they read and (with
-// LG_UPDATE_GOLDEN=1) rewrite.
+// whose settings hide chosen fields, a fixed date, the nodes the `tree` command lists and the
+// list commands for them, and the files they compare with and (with LG_UPDATE_GOLDEN=1) rewrite.
 
 #include "listgen/FieldProfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace vxw::test {
@@ -24,6 +28,17 @@ inline QByteArray ReadGolden(const QString& path) {
 inline bool WriteGolden(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+// Expects `text` to equal the golden file at `path`, which LG_UPDATE_GOLDEN=1 first rewrites
+// from it. `name` labels a difference.
+inline void ExpectGolden(const QString& path, const std::string& text, const std::string& name) {
+    if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
+        ASSERT_TRUE(WriteGolden(path, QByteArray::fromStdString(text)));
+    }
+    const QByteArray golden = ReadGolden(path);
+    ASSERT_FALSE(golden.isEmpty()) << "missing golden file " << path.toStdString();
+    EXPECT_EQ(text, golden.toStdString()) << name;
 }
 
 // The saved flags that show what the profile file shows, except the fields in `hidden`.
@@ -73,6 +88,49 @@ inline QProcessEnvironment GoldenEnvironment(const QString& home) {
     env.insert("SOURCE_DATE_EPOCH", "1709640000");
     env.insert("TZ", "UTC"); // the heading date is local time
     return env;
+}
+
+// A node as the `tree` command lists it: its key and its kind letter.
+struct TreeNode {
+    std::string key;
+    char kind = 0;
+};
+
+// The nodes of the `tree` command's output (index, key, kind letter, name: a line a node, tab
+// separated), in explorer order.
+inline std::vector<TreeNode> ReadTree(const std::string& out) {
+    std::vector<TreeNode> nodes;
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string index, key, kind;
+        if (std::getline(fields, index, '\t') && std::getline(fields, key, '\t') &&
+            std::getline(fields, kind, '\t') && kind.size() == 1) {
+            nodes.push_back({key, kind[0]});
+        }
+    }
+    return nodes;
+}
+
+// The list commands' arguments for the nodes of `kinds` in the `tree` output, in its order; the
+// first node of each kind in `selectAllKinds` is listed a second time with "Select All".
+inline std::vector<QStringList> NodeLists(const std::string& tree, const char* kinds,
+                                          const char* selectAllKinds) {
+    std::vector<QStringList> lists;
+    std::string selectedAll;
+    for (const TreeNode& node : ReadTree(tree)) {
+        if (!std::strchr(kinds, node.kind)) {
+            continue;
+        }
+        const QString key = QString::fromStdString(node.key);
+        lists.push_back({key});
+        if (std::strchr(selectAllKinds, node.kind) && selectedAll.find(node.kind) == std::string::npos) {
+            selectedAll += node.kind;
+            lists.push_back({key, "--select-all"});
+        }
+    }
+    return lists;
 }
 
 } // namespace vxw::test

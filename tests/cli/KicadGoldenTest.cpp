@@ -16,35 +16,17 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
+using vxw::test::ExpectGolden;
 using vxw::test::MakeSuite;
-using vxw::test::ReadGolden;
+using vxw::test::NodeLists;
+using vxw::test::ReadTree;
+using vxw::test::TreeNode;
 using vxw::test::WriteGolden;
-
-struct Node {
-    std::string key;
-    char kind = 0;
-};
-
-std::vector<Node> ReadTree(const std::string& out) {
-    std::vector<Node> nodes;
-    std::istringstream lines(out);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        std::string index, key, kind;
-        if (std::getline(fields, index, '\t') && std::getline(fields, key, '\t') &&
-            std::getline(fields, kind, '\t') && kind.size() == 1) {
-            nodes.push_back({key, kind[0]});
-        }
-    }
-    return nodes;
-}
 
 class KicadDesigns : public ::testing::Test {
 protected:
@@ -75,29 +57,14 @@ void KicadDesigns::CheckGolden(const char* file, const char* kinds, const char* 
     const vxw::ToolRun tree = Run(design, {"tree"});
     ASSERT_EQ(tree.status, 0) << tree.err;
     text += "==== tree\n" + tree.out;
-    bool firstCircuit = true;
-    for (const Node& node : ReadTree(tree.out)) {
-        if (!std::strchr(kinds, node.kind)) {
-            continue;
-        }
-        std::vector<QStringList> runs{{QString::fromStdString(node.key)}};
-        if (node.kind == 'C' && firstCircuit) {
-            runs.push_back({QString::fromStdString(node.key), "--select-all"});
-            firstCircuit = false;
-        }
-        for (const QStringList& arguments : runs) {
-            const vxw::ToolRun run = Run(design, QStringList{"list"} + arguments);
-            EXPECT_EQ(run.status, 0) << file << " " << arguments.join(' ').toStdString() << "\n" << run.err;
-            text += "==== list " + arguments.join(' ').toStdString() + "\n" + run.out + "\n";
-        }
+    // The first circuit node also lists every circuit with "Select All".
+    for (const QStringList& arguments : NodeLists(tree.out, kinds, "C")) {
+        const vxw::ToolRun run = Run(design, QStringList{"list"} + arguments);
+        EXPECT_EQ(run.status, 0) << file << " " << arguments.join(' ').toStdString() << "\n" << run.err;
+        text += "==== list " + arguments.join(' ').toStdString() + "\n" + run.out + "\n";
     }
-    const QString path = QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/kicad/") + QLatin1String(golden);
-    if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(WriteGolden(path, QByteArray::fromStdString(text)));
-    }
-    const QByteArray expected = ReadGolden(path);
-    ASSERT_FALSE(expected.isEmpty()) << "missing golden file " << path.toStdString();
-    EXPECT_EQ(text, expected.toStdString()) << golden;
+    ExpectGolden(QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/kicad/") + QLatin1String(golden), text,
+                 golden);
 }
 
 TEST_F(KicadDesigns, ProjectWithARepeatedSheetListsEveryNode) {
@@ -174,7 +141,7 @@ TEST_F(KicadDesigns, DemoProjectsOfKicadOpenAndListWithKicadsCounts) {
         ASSERT_EQ(tree.status, 0) << tree.err;
         QByteArray script;
         int count = 0;
-        for (const Node& node : ReadTree(tree.out)) {
+        for (const TreeNode& node : ReadTree(tree.out)) {
             if (std::strchr("PCDGBNH", node.kind)) {
                 script +=
                     "file " + QByteArray::fromStdString(node.key) + " L" + QByteArray::number(++count) + "\n";

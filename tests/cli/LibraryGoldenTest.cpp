@@ -17,9 +17,8 @@
 
 namespace {
 
+using vxw::test::ExpectGolden;
 using vxw::test::MakeSuite;
-using vxw::test::ReadGolden;
-using vxw::test::WriteGolden;
 
 struct LibraryCase {
     const char* golden;
@@ -40,13 +39,8 @@ void CheckReport(const LibraryCase& c) {
 
     QByteArray out = QByteArray::fromStdString(run.out);
     out.replace(QByteArray(LG_BINARY_DIR "/suite/LIB/"), QByteArray("<LIB>/"));
-    const QString path = QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/library/") + c.golden;
-    if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(WriteGolden(path, out));
-    }
-    const QByteArray golden = ReadGolden(path);
-    ASSERT_FALSE(golden.isEmpty()) << "missing golden file " << c.golden;
-    EXPECT_EQ(out.toStdString(), golden.toStdString()) << name;
+    ExpectGolden(QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/library/") + c.golden, out.toStdString(),
+                 name);
 }
 
 TEST(LibraryGolden, PartReports) {

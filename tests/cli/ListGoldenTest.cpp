@@ -17,9 +17,8 @@
 
 namespace {
 
+using vxw::test::ExpectGolden;
 using vxw::test::MakeSuite;
-using vxw::test::ReadGolden;
-using vxw::test::WriteGolden;
 
 struct ListCase {
     const char* golden; // file under tests/cli/golden/lists
@@ -43,13 +42,7 @@ void CheckList(const ListCase& c) {
     const vxw::ToolRun run = vxw::RunTool("listgen", arguments, env);
     EXPECT_EQ(run.status, 0) << CaseName(c) << "\n" << run.err;
 
-    const QString path = QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/lists/") + c.golden;
-    if (qEnvironmentVariableIsSet("LG_UPDATE_GOLDEN")) {
-        ASSERT_TRUE(WriteGolden(path, QByteArray::fromStdString(run.out)));
-    }
-    const QByteArray golden = ReadGolden(path);
-    ASSERT_FALSE(golden.isEmpty()) << "missing golden file " << c.golden;
-    EXPECT_EQ(run.out, golden.toStdString()) << CaseName(c);
+    ExpectGolden(QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/lists/") + c.golden, run.out, CaseName(c));
 }
 
 TEST(ListGolden, ProjectCircuitsAndDiagrams) {

@@ -6,8 +6,8 @@
 #include "shell/AutomationText.h"
 #include "shell/ComponentRegistry.h"
 #include "shell/HostLink.h"
+#include "tests/ApplicationEnvironment.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,25 +22,8 @@ const QString kProgId = QLatin1String(kClsVxwlstgnProgId);
 
 // As in the host, the component lives in a widget application: creating the class may make the
 // main window object.
-class WidgetApplication : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    char name_[10] = "test_host";
-    char* argv_[2] = {name_, nullptr};
-    int argc_ = 1;
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kWidgetApplication =
-    ::testing::AddGlobalTestEnvironment(new WidgetApplication);
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new test::ApplicationEnvironment("test_host"));
 
 class ComponentClientTest : public ::testing::Test {
 protected:

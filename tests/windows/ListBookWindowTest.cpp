@@ -98,7 +98,7 @@ TEST_F(ListBookWindowTest, FiledListsShowAsRowsAndAnEmptyBookShowsNoWindow) {
     list.RecordListSource(QStringLiteral("MAIN\r\n"),
                           ListOrigin{4, QStringLiteral("MAIN"), QStringLiteral("Circuit"), {}});
     DialogInterface asking(nullptr, ui_);
-    texts_ = {QStringLiteral("First"), QStringLiteral("Second")};
+    dialogs_.texts = {QStringLiteral("First"), QStringLiteral("Second")};
     EXPECT_EQ(SendToListBook(Book(), list, asking), 0);
     EXPECT_EQ(SendToListBook(Book(), list, asking), 1);
 
@@ -175,12 +175,12 @@ TEST_F(ListBookWindowTest, KeysRunTheirCommandsOnTheSelectedRows) {
         SCOPED_TRACE(testing::Message() << "key " << c.key << " modifiers " << c.modifiers << " rows "
                                         << c.select.join(',').toStdString());
         Select(c.select);
-        asked_.clear();
+        dialogs_.asked.clear();
         pickerTitles_.clear();
         viewed_.clear();
-        answers_ = {AnswerNo};
+        dialogs_.answers = {AnswerNo};
         Key(c.key, c.modifiers);
-        EXPECT_EQ(asked_, c.asked);
+        EXPECT_EQ(dialogs_.asked, c.asked);
         EXPECT_EQ(pickerTitles_.size(), c.pickerCalls);
         EXPECT_EQ(viewed_.size(), c.viewed);
         EXPECT_EQ(List()->selectedItems().size(), c.selected);
@@ -201,13 +201,13 @@ TEST_F(ListBookWindowTest, DeletingEveryListEmptiesTheBookAndUnloadsTheWindow) {
     Open();
 
     Select({QStringLiteral("B")});
-    answers_ = {AnswerYes};
+    dialogs_.answers = {AnswerYes};
     Key(Qt::Key_Delete);
     EXPECT_EQ(Column(0), QStringList{"A"});
     EXPECT_EQ(List()->selectedItems().size(), 1); // the first row again
 
     Key(Qt::Key_A);
-    answers_ = {AnswerYes};
+    dialogs_.answers = {AnswerYes};
     Key(Qt::Key_Delete);
     EXPECT_TRUE(Book().IsEmpty());
     EXPECT_FALSE(QFile::exists(saved)); // its saved file went with it
@@ -220,7 +220,7 @@ TEST_F(ListBookWindowTest, MergeOfAAndBIsFiledAsOneMergedList) {
     File(QStringLiteral("A"), QStringLiteral("a\r\n"));
     Open();
     Key(Qt::Key_A);
-    texts_ = {QStringLiteral("AB")};
+    dialogs_.texts = {QStringLiteral("AB")};
     Key(Qt::Key_M);
     ASSERT_EQ(Book().Count(), 3);
     // In the order the rows are shown: A, then B.
@@ -267,8 +267,8 @@ TEST_F(ListBookWindowTest, SaveRecordsOnlyAFileThatWasWritten) {
     // A folder that does not exist: the user is told and no file is recorded.
     picked_ = folder_ + "/missing/ab.lst";
     window_->RunCommand(QStringLiteral("saveas"));
-    ASSERT_EQ(asked_.size(), 1);
-    EXPECT_TRUE(asked_[0].startsWith(picked_));
+    ASSERT_EQ(dialogs_.asked.size(), 1);
+    EXPECT_TRUE(dialogs_.asked[0].startsWith(picked_));
     EXPECT_EQ(Book().Entries()[0].FileName, "");
     EXPECT_FALSE(window_->SavedMarkShown());
 
@@ -289,7 +289,7 @@ TEST_F(ListBookWindowTest, SearchSelectsTheRowsWhoseNamesBeginWithThePattern) {
         File(QString::fromLatin1(name), QStringLiteral("t"));
     }
     Open();
-    texts_ = {QStringLiteral("al*")};
+    dialogs_.texts = {QStringLiteral("al*")};
     window_->RunCommand(QStringLiteral("search"));
     QStringList selected;
     for (const QTreeWidgetItem* item : List()->selectedItems()) {

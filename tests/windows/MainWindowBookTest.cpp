@@ -34,7 +34,7 @@ TEST_F(MainWindowBookTest, OpenShowsTheFiledListsAndTheWindowGoesWithTheComponen
     LGMAIN& window = Start();
     Click("VX4_1");
     window.RunCommand("preview");
-    texts_ = {"Main circuit"};
+    dialogs_.texts = {"Main circuit"};
     window.RunCommand("save");
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     QPointer<OpenListBook> book = window.ListBookWindow();
@@ -46,7 +46,7 @@ TEST_F(MainWindowBookTest, OpenShowsTheFiledListsAndTheWindowGoesWithTheComponen
     // A list filed while the List Book is open shows in it at once.
     Click("VX3");
     window.RunCommand("preview");
-    texts_ = {"Project"};
+    dialogs_.texts = {"Project"};
     window.RunCommand("save");
     EXPECT_EQ(book->List()->topLevelItemCount(), 2);
     // Viewing goes to the host's text viewer with the row's scratch file.

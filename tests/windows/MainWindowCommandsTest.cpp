@@ -148,18 +148,19 @@ TEST_F(MainWindowCommands, LongListAsksWhetherToOpenTheTextViewer) {
     Click("VX3");
     const QString fits(65535, QLatin1Char('a'));
     window.ShowPreview(fits, {});
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(dialogs_.messages.empty());
 
-    answers_ = {AnswerNo};
+    dialogs_.answers = {AnswerNo};
     window.ShowPreview(fits + "b", {});
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].prompt, "List is too long to be displayed in Preview. Open list in Text Viewer?");
-    EXPECT_EQ(messages_[0].style, MbYesNo | MbInformation | MbSystemModal);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].prompt,
+              "List is too long to be displayed in Preview. Open list in Text Viewer?");
+    EXPECT_EQ(dialogs_.messages[0].style, MbYesNo | MbInformation | MbSystemModal);
     EXPECT_TRUE(notifications_.empty());
     EXPECT_EQ(window.findChild<ListPreview*>("txtNet")->toPlainText().size(), 65535);
     EXPECT_EQ(window.List().Source().Text.size(), 65536); // the whole list is kept
 
-    answers_ = {AnswerYes};
+    dialogs_.answers = {AnswerYes};
     window.ShowPreview(fits + "c", {});
     ASSERT_EQ(notifications_.size(), 1u);
     EXPECT_EQ(notifications_[0],
@@ -200,9 +201,9 @@ TEST_F(MainWindowCommands, KeyboardTableRunsItsCommandsWhereItSaysSo) {
     EXPECT_TRUE(items.Rows()[0].selected);
     EXPECT_FALSE(items.Rows()[1].selected);
     EXPECT_EQ(window.Status()->Text(4), "1 object(s) selected  ");
-    texts_ = {""};
+    dialogs_.texts = {""};
     key(Qt::Key_F);
-    EXPECT_EQ(questions_, QStringList{"Find Parts:"});
+    EXPECT_EQ(dialogs_.questions, QStringList{"Find Parts:"});
 
     // Esc presses Cancel only while Cancel is enabled, that is while a job runs.
     key(Qt::Key_Escape, Qt::NoModifier);
@@ -285,9 +286,9 @@ TEST_F(MainWindowCommands, LibraryPathAndWritingTheList) {
     Click("SYMBOL");
     pickedFolder_ = chosen.path() + "/missing";
     window.RunCommand("librarypath");
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].prompt, "Path Invalid - " + chosen.path() + "/missing/");
-    EXPECT_EQ(messages_[0].style, MbCritical | MbSystemModal);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].prompt, "Path Invalid - " + chosen.path() + "/missing/");
+    EXPECT_EQ(dialogs_.messages[0].style, MbCritical | MbSystemModal);
     pickedFolder_ = libDir_;
     window.RunCommand("librarypath");
     EXPECT_EQ(window.Paths().SymbolPath, libDir_); // only its own kind
@@ -307,16 +308,16 @@ TEST_F(MainWindowCommands, LibraryPathAndWritingTheList) {
     EXPECT_EQ(written.readAll(), scratch.readAll());
     pickedFile_ = chosen.filePath("no/folder/x.txt");
     window.RunCommand("write");
-    EXPECT_TRUE(messages_.back().prompt.contains("x.txt"));
+    EXPECT_TRUE(dialogs_.messages.back().prompt.contains("x.txt"));
 
     // "save" files the list in the List Book under the name the user gives; then it opens.
     EXPECT_FALSE(window.Commands()->IsEnabled("open"));
-    texts_ = {"  "};
+    dialogs_.texts = {"  "};
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(window.Book().IsEmpty());
-    texts_ = {"Main circuit"};
+    dialogs_.texts = {"Main circuit"};
     window.RunCommand("save");
-    EXPECT_EQ(questions_.back(), "Enter List Name:");
+    EXPECT_EQ(dialogs_.questions.back(), "Enter List Name:");
     ASSERT_EQ(window.Book().Count(), 1);
     EXPECT_EQ(window.Book().Entries()[0].Name, "Main circuit");
     EXPECT_EQ(window.Book().Entries()[0].Text, window.List().Source().Text);

@@ -12,8 +12,8 @@
 #include "shell/HostLink.h"
 #include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
+#include "tests/windows/QueuedDialogs.h"
 #include "windows/explorer/ExplorerTree.h"
-#include "windows/shell/Dialogs.h"
 #include "windows/shell/FilePickers.h"
 #include "windows/shell/LGMAIN.h"
 #include "windows/shell/MainPanes.h"
@@ -26,7 +26,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -58,12 +57,6 @@ public:
     }
 };
 
-struct AskedMessage {
-    QString prompt;
-    int style = 0;
-    QString title;
-};
-
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -81,26 +74,6 @@ protected:
         WriteSuiteIni(QString());
         suite_ = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(folder_));
         user_ = std::make_unique<ScopedUserSettings>(UserFile());
-        dialogs_ = std::make_unique<ScopedDialogs>(
-            DialogFunctions{[this](QWidget*, const QString& prompt, int style, const QString& title) {
-                                messages_.push_back({prompt, style, title});
-                                if (answers_.empty()) {
-                                    return DefaultAnswer(style);
-                                }
-                                const int answer = answers_.front();
-                                answers_.pop_front();
-                                return answer;
-                            },
-                            [this](QWidget*, const QString& prompt, const QString&, int, const QStringList&) {
-                                questions_.append(prompt);
-                                if (texts_.empty()) {
-                                    return QString();
-                                }
-                                const QString text = texts_.front();
-                                texts_.pop_front();
-                                return text;
-                            },
-                            {}});
         pickers_ = std::make_unique<ScopedFilePickers>(
             FilePickerFunctions{[this](QWidget*, const QString& title, const QString&, const QString&) {
                                     pickerTitles_.append(title);
@@ -170,16 +143,12 @@ protected:
     QString libDir_;
     std::unique_ptr<ScopedSuite> suite_;
     std::unique_ptr<ScopedUserSettings> user_;
-    std::unique_ptr<ScopedDialogs> dialogs_;
+    QueuedDialogs dialogs_;
     std::unique_ptr<ScopedFilePickers> pickers_;
     std::unique_ptr<ScopedKernel> scopedKernel_;
     RecordingKernel* kernel_ = nullptr;
     std::unique_ptr<LGMAIN> window_;
 
-    std::vector<AskedMessage> messages_;
-    std::deque<int> answers_;
-    QStringList questions_;
-    std::deque<QString> texts_;
     QStringList pickerTitles_;
     QString pickedFile_;
     QString pickedFolder_;

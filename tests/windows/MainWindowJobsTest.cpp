@@ -72,21 +72,21 @@ TEST_F(MainWindowJobs, ClosingAsksOnlyWhileAJobRuns) {
     LGMAIN& window = Start();
     Click("PART");
     // "No" keeps the window and lets the job finish.
-    answers_ = {AnswerNo};
+    dialogs_.answers = {AnswerNo};
     DuringNextJob(window, [&] { window.close(); });
     window.LibraryEntryClick(2);
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].prompt, "Cancel job and exit\nList Generator?");
-    EXPECT_EQ(messages_[0].style, MbYesNo | MbExclamation | MbSystemModal);
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].prompt, "Cancel job and exit\nList Generator?");
+    EXPECT_EQ(dialogs_.messages[0].style, MbYesNo | MbExclamation | MbSystemModal);
     EXPECT_TRUE(window.IsWindowShown());
     EXPECT_FALSE(window.Items()->Rows().empty());
     EXPECT_TRUE(notifications_.empty());
 
     // "Yes" stops the job, then the window unloads.
-    answers_ = {AnswerYes};
+    dialogs_.answers = {AnswerYes};
     DuringNextJob(window, [&] { window.close(); });
     window.LibraryEntryClick(3);
-    EXPECT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(dialogs_.messages.size(), 2u);
     EXPECT_FALSE(window.IsWindowShown());
     ASSERT_EQ(notifications_.size(), 1u);
     EXPECT_EQ(notifications_[0], (HostNotification{"VXLLSTGN", "SHUTDOWN"}));
@@ -94,7 +94,7 @@ TEST_F(MainWindowJobs, ClosingAsksOnlyWhileAJobRuns) {
     // Idle, closing asks nothing.
     LGMAIN& again = Start();
     again.close();
-    EXPECT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(dialogs_.messages.size(), 2u);
     EXPECT_FALSE(again.IsWindowShown());
 }
 

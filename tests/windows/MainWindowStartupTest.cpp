@@ -56,7 +56,7 @@ TEST_F(MainWindowStartup, RunsInItsOrderAndEndsIdle) {
     EXPECT_TRUE(window.JobStopped());
     EXPECT_EQ(window.windowTitle(), "List Generator");
     EXPECT_TRUE(window.HelpFile().endsWith("/lib/VXLlstgn.HLP")) << window.HelpFile().toStdString();
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(dialogs_.messages.empty());
     EXPECT_TRUE(QFontInfo(window.findChild<QWidget*>("txtNet")->font()).fixedPitch());
 }
 
@@ -181,8 +181,8 @@ TEST_F(MainWindowStartup, AFailingProfileEndsStartUpAndLeavesTheSettingsAlone) {
     LGMAIN& window = Start();
     EXPECT_FALSE(window.IsWindowShown());
     EXPECT_FALSE(window.IsLoaded());
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(messages_[0].prompt, "Cant Read Menu Profile");
+    ASSERT_EQ(dialogs_.messages.size(), 1u);
+    EXPECT_EQ(dialogs_.messages[0].prompt, "Cant Read Menu Profile");
     ASSERT_EQ(notifications_.size(), 1u);
     EXPECT_EQ(notifications_[0], (HostNotification{"VXLLSTGN", "SHUTDOWN"}));
     EXPECT_EQ(UserSettings().Value("LOCK_TB"), "1");
@@ -211,7 +211,7 @@ TEST_F(MainWindowStartup, HostCommandsMinimiseRestoreRefreshAndExit) {
 
     EXPECT_TRUE(window.AP_ExeCmd("VXLLSTGN,EX,"));
     EXPECT_FALSE(window.IsWindowShown());
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(dialogs_.messages.empty());
     ASSERT_EQ(notifications_.size(), 1u);
     EXPECT_EQ(notifications_[0], (HostNotification{"VXLLSTGN", "SHUTDOWN"}));
     // Shown again, the window starts up again.

@@ -75,15 +75,16 @@ TEST_F(PropertiesWindowTest, CtrlAAsksBeforeEachSlowFieldAndCtrlUNeverAsks) {
     Open(QStringLiteral("PART"));
     EXPECT_EQ(window_->windowTitle(), "Properties - Parts");
     Key(Qt::Key_U);
-    EXPECT_TRUE(asked_.isEmpty());
+    EXPECT_TRUE(dialogs_.asked.isEmpty());
     for (int row = 1; row < Grid()->model()->rowCount(); ++row) {
         EXPECT_TRUE(window_->Rows().Rows()[static_cast<size_t>(row)].group || Check(row) == Qt::Unchecked)
             << row;
     }
-    answers_ = {AnswerNo, AnswerYes};
+    dialogs_.answers = {AnswerNo, AnswerYes};
     Key(Qt::Key_A);
-    EXPECT_EQ(asked_, (QStringList{"Processing property PACKAGE CROSS REFERENCE takes time, Accept?",
-                                   "Processing property SYMBOL CROSS REFERENCE takes time, Accept?"}));
+    EXPECT_EQ(dialogs_.asked,
+              (QStringList{"Processing property PACKAGE CROSS REFERENCE takes time, Accept?",
+                           "Processing property SYMBOL CROSS REFERENCE takes time, Accept?"}));
     EXPECT_EQ(Check(kPackageCrossRow), Qt::Unchecked);
     EXPECT_EQ(Check(kSymbolCrossRow), Qt::Checked);
     EXPECT_EQ(Check(1), Qt::Checked);
@@ -100,17 +101,18 @@ TEST_F(PropertiesWindowTest, TickingASlowFieldAsksFirstAndNoKeepsItClear) {
     for (const Case& c : {Case{kPackageCrossRow, AnswerNo, Qt::Unchecked}, Case{1, AnswerNo, Qt::Checked},
                           Case{kPackageCrossRow, AnswerYes, Qt::Checked}}) {
         SCOPED_TRACE(c.row);
-        asked_.clear();
-        answers_ = {c.answer};
+        dialogs_.asked.clear();
+        dialogs_.answers = {c.answer};
         ClickTick(c.row);
         EXPECT_EQ(Check(c.row), c.after);
         // Only a slow field asks, and only before it is ticked.
-        EXPECT_EQ(asked_, c.row == 1 ? QStringList() : QStringList{"Current operation takes time, Accept?"});
+        EXPECT_EQ(dialogs_.asked,
+                  c.row == 1 ? QStringList() : QStringList{"Current operation takes time, Accept?"});
     }
-    asked_.clear();
+    dialogs_.asked.clear();
     ClickTick(kPackageCrossRow); // clearing never asks
     EXPECT_EQ(Check(kPackageCrossRow), Qt::Unchecked);
-    EXPECT_TRUE(asked_.isEmpty());
+    EXPECT_TRUE(dialogs_.asked.isEmpty());
 }
 
 TEST_F(PropertiesWindowTest, ClosingWritesTheFlagsOnlyWhenChangedAndReloadsAShownItemList) {

@@ -1,11 +1,7 @@
-// Widget tests need one QApplication for the whole run: this environment makes it before the
-// first test and ends it after the last. Without a display the tests run offscreen.
+// The widget tests' one QApplication for the whole run, offscreen without a display, quiet about
+// what the offscreen platform cannot do.
 
-#include <QApplication>
-
-#include <gtest/gtest.h>
-
-#include <memory>
+#include "tests/ApplicationEnvironment.h"
 
 namespace {
 
@@ -19,22 +15,13 @@ void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
     previousHandler(type, context, message);
 }
 
-class QtApplication : public ::testing::Environment {
+class QtApplication : public vxw::test::ApplicationEnvironment {
 public:
+    QtApplication() : ApplicationEnvironment("test_windows") {}
     void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
         previousHandler = qInstallMessageHandler(DropPlatformNotes);
-        app_ = std::make_unique<QApplication>(argc_, argv_);
+        ApplicationEnvironment::SetUp();
     }
-    void TearDown() override { app_.reset(); }
-
-private:
-    char name_[13] = "test_windows";
-    char* argv_[2] = {name_, nullptr};
-    int argc_ = 1;
-    std::unique_ptr<QApplication> app_;
 };
 
 [[maybe_unused]] ::testing::Environment* const kQtApplication =

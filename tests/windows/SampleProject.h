@@ -16,7 +16,7 @@
 #include "shell/SuitePaths.h"
 #include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
-#include "windows/shell/Dialogs.h"
+#include "tests/windows/QueuedDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +25,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <memory>
 #include <ostream>
 
@@ -54,26 +53,6 @@ protected:
         ini.close();
         suite_ = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(folder_));
         user_ = std::make_unique<ScopedUserSettings>(folder_ + "/user.ini");
-        dialogs_ = std::make_unique<ScopedDialogs>(
-            DialogFunctions{[this](QWidget*, const QString& prompt, int style, const QString&) {
-                                asked_.append(prompt);
-                                if (answers_.empty()) {
-                                    return DefaultAnswer(style);
-                                }
-                                const int answer = answers_.front();
-                                answers_.pop_front();
-                                return answer;
-                            },
-                            [this](QWidget*, const QString& prompt, const QString&, int, const QStringList&) {
-                                asked_.append(prompt);
-                                if (texts_.empty()) {
-                                    return QString();
-                                }
-                                const QString text = texts_.front();
-                                texts_.pop_front();
-                                return text;
-                            },
-                            {}});
 
         DesignFileResult loaded = LoadDesignFile(QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd"));
         ASSERT_TRUE(loaded.Ok()) << loaded.error.toStdString();
@@ -100,12 +79,8 @@ protected:
     ComponentState state_;
     std::unique_ptr<ScopedSuite> suite_;
     std::unique_ptr<ScopedUserSettings> user_;
-    std::unique_ptr<ScopedDialogs> dialogs_;
+    test::QueuedDialogs dialogs_;
     std::unique_ptr<ScopedKernel> kernel_;
-
-    QStringList asked_;         // every message and question, in order
-    std::deque<int> answers_;   // message box answers, front first (then the default button)
-    std::deque<QString> texts_; // text answers, front first (then empty: cancelled)
 };
 
 } // namespace vxw

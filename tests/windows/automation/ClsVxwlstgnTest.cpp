@@ -1,29 +1,13 @@
 #include "windows/automation/ClsVxwlstgn.h"
+#include "tests/ApplicationEnvironment.h"
 #include "tests/windows/automation/AutomationFixture.h"
 
 namespace vxw {
 namespace {
 
 // Load shows the hourglass: the tests need a graphical application for the whole run.
-class GuiApplication : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    char name_[16] = "test_automation";
-    char* argv_[2] = {name_, nullptr};
-    int argc_ = 1;
-    std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kGuiApplication =
-    ::testing::AddGlobalTestEnvironment(new GuiApplication);
+[[maybe_unused]] ::testing::Environment* const kApplication =
+    ::testing::AddGlobalTestEnvironment(new test::ApplicationEnvironment("test_automation"));
 
 // One reference, released at the end of the scope.
 struct Object {
