@@ -1,8 +1,15 @@
 #include "kernel/KernelText.h"
 
+#include <algorithm>
+
 namespace vxw {
 
 QByteArray ToAnsi(const QString& text) {
+    // Most texts are Latin-1 throughout, and the library converts those a block at a time.
+    const bool latin1 = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    if (latin1) {
+        return text.toLatin1();
+    }
     QByteArray bytes;
     bytes.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

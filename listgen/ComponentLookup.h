@@ -27,5 +27,7 @@ struct ComponentLookup {
 // Exact, case-sensitive look-up of `name` in the layout component map (kind 1) or the schematic
 // component map (any other kind) of the current circuit. Reports nothing: the caller decides.
 ComponentLookup FindComponent(Kernel& kernel, int kind, const QString& name);
+// The same for a name in the kernel's own 8-bit text, as a record gives it.
+ComponentLookup FindComponent(Kernel& kernel, int kind, const char* name);
 
 } // namespace vxw

@@ -137,8 +137,9 @@ QString LayoutComponentsSummary(const ReportContext& context) {
     qint64 specialParts = 0;
 
     WalkMap(kernel, kernel.DB_LayCompMap(), [&](int32_t id) {
-        const QString name = ObjectName(kernel, id);
-        const ComponentLookup lookup = FindComponent(kernel, kLayoutComponent, name);
+        const char* rawName = kernel.O_GetName(id);
+        const QString name = FromAnsi(rawName);
+        const ComponentLookup lookup = FindComponent(kernel, kLayoutComponent, rawName);
         QString partName;
         bool isPart = false; // a component that cannot be found or read counts as a special part
         LayCompRecord record;
@@ -152,9 +153,12 @@ QString LayoutComponentsSummary(const ReportContext& context) {
         }
         ++total;
         ++(isPart ? parts : specialParts);
-        rows += kLineEnd + (isPart && markParts ? QStringLiteral("* ") : QStringLiteral("  ")) + name;
+        rows += kLineEnd;
+        rows += isPart && markParts ? QLatin1String("* ") : QLatin1String("  ");
+        rows += name;
         if (!partName.isEmpty()) {
-            rows += QStringLiteral(" - ") + partName;
+            rows += QLatin1String(" - ");
+            rows += partName;
         }
     });
 

@@ -28,9 +28,10 @@ QString DeviceName(Kernel& kernel, const SchCompRecord& record) {
     return FromAnsi(kernel.O_GetName(kernel.D_Device(record.device)));
 }
 
-ComponentFacts LookUpFacts(const ReportContext& context, const QString& name) {
+// `rawName` is the kernel's text of `name`.
+ComponentFacts LookUpFacts(const ReportContext& context, const char* rawName, const QString& name) {
     ComponentFacts facts;
-    const ComponentLookup lookup = FindComponent(context.kernel, kSchematicComponent, name);
+    const ComponentLookup lookup = FindComponent(context.kernel, kSchematicComponent, rawName);
     if (!lookup.Found()) {
         context.ui.ReportError(lookup.errorCode, name);
         context.ui.ReportError(lookup.errorCode, name);
@@ -44,8 +45,12 @@ ComponentFacts LookUpFacts(const ReportContext& context, const QString& name) {
     return facts;
 }
 
-QString Cell(const QString& text) {
-    return text.leftJustified(kComponentCellWidth, QLatin1Char(' '), true);
+// The text in a cell of the table's width: cut, or filled with blanks.
+void AppendCell(QString& out, QLatin1String marker, const QString& text) {
+    const qsizetype start = out.size();
+    out += marker;
+    out += text;
+    out.resize(start + kComponentCellWidth, QLatin1Char(' '));
 }
 
 } // namespace
@@ -88,13 +93,13 @@ QString SchematicComponentList(const ReportContext& context, const std::vector<i
             continue;
         }
         const QString name = FromAnsi(record.name);
-        const ComponentFacts facts = LookUpFacts(context, name);
+        const ComponentFacts facts = LookUpFacts(context, record.name, name);
         QString& rows = facts.packed ? packedRows : unpackedRows;
         const QLatin1String marker(facts.packed && markPacked ? "* " : "  ");
         rows += kLineEnd;
-        rows += Cell(marker + name);
+        AppendCell(rows, marker, name);
         rows += QLatin1Char('\t');
-        rows += Cell(facts.partName);
+        AppendCell(rows, QLatin1String(), facts.partName);
         rows += QLatin1Char('\t');
         rows += ComponentValue(kernel, id).text;
         ++(facts.packed ? packedCount : unpackedCount);
