@@ -191,11 +191,11 @@ int32_t KernelStore::FindFirst(int32_t container, std::string_view name) {
     if (!target->names) {
         BuildNameIndex(*target);
     }
-    const NamePositions* found = target->names->Find(UpToNul(name));
-    if (!found || found->Empty()) {
+    const NamePositions found = target->names->Find(UpToNul(name));
+    if (found.Empty()) {
         return 0;
     }
-    return target->cells[static_cast<std::size_t>(found->First())];
+    return target->cells[static_cast<std::size_t>(found.First())];
 }
 
 int32_t KernelStore::Next(int32_t container, int32_t* cursor, int32_t values, int32_t bits) const {
@@ -224,14 +224,12 @@ int32_t KernelStore::NextByName(int32_t container, int32_t* cursor, std::string_
         BuildNameIndex(*target);
     }
     const int32_t start = *cursor < 1 ? 0 : *cursor - 1;
-    if (const NamePositions* found = target->names->Find(UpToNul(name))) {
-        for (int32_t position = found->FirstFrom(start); position >= 0;
-             position = found->FirstFrom(position + 1)) {
-            const int32_t id = target->cells[static_cast<std::size_t>(position)];
-            if ((headers_[static_cast<std::size_t>(id)].mask & mask) == mask) {
-                *cursor = position + 2;
-                return id;
-            }
+    const NamePositions found = target->names->Find(UpToNul(name));
+    for (int32_t position = found.FirstFrom(start); position >= 0; position = found.FirstFrom(position + 1)) {
+        const int32_t id = target->cells[static_cast<std::size_t>(position)];
+        if ((headers_[static_cast<std::size_t>(id)].mask & mask) == mask) {
+            *cursor = position + 2;
+            return id;
         }
     }
     *cursor = static_cast<int32_t>(target->cells.size() + 1);

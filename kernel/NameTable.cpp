@@ -5,41 +5,6 @@
 
 namespace vxw {
 
-void NamePositions::Insert(int32_t position) {
-    if (first_ < 0) {
-        first_ = position;
-        return;
-    }
-    if (!rest_) {
-        rest_ = std::make_unique<std::vector<int32_t>>();
-    }
-    if (position < first_) {
-        rest_->insert(rest_->begin(), first_);
-        first_ = position;
-    } else {
-        rest_->insert(std::lower_bound(rest_->begin(), rest_->end(), position), position);
-    }
-}
-
-void NamePositions::Erase(int32_t position) {
-    if (position == first_) {
-        if (!rest_ || rest_->empty()) {
-            first_ = -1;
-        } else {
-            first_ = rest_->front();
-            rest_->erase(rest_->begin());
-        }
-        return;
-    }
-    if (!rest_) {
-        return;
-    }
-    const auto it = std::lower_bound(rest_->begin(), rest_->end(), position);
-    if (it != rest_->end() && *it == position) {
-        rest_->erase(it);
-    }
-}
-
 int32_t NamePositions::FirstFrom(int32_t start) const {
     if (first_ < 0 || first_ >= start) {
         return first_;
@@ -51,18 +16,31 @@ int32_t NamePositions::FirstFrom(int32_t start) const {
     return it == rest_->end() ? -1 : *it;
 }
 
+namespace {
+
+// Room for `count` names at most two thirds full. Any size will do (a slot's home is found by
+// scaling its hash, not by masking), so a table is not doubled for lack of a few slots.
+std::size_t CapacityFor(std::size_t count) {
+    return std::max<std::size_t>(16, count + count / 2 + 1);
+}
+
+} // namespace
+
 NameTable::NameTable(std::size_t expected) {
-    std::size_t capacity = 16;
-    while (capacity < expected * 2) {
-        capacity *= 2;
-    }
-    slots_.resize(capacity);
+    slots_.resize(CapacityFor(expected));
+}
+
+std::size_t NameTable::Home(uint32_t hash) const {
+    return static_cast<std::size_t>((static_cast<uint64_t>(hash) * slots_.size()) >> 32);
+}
+
+std::size_t NameTable::After(std::size_t at) const {
+    return at + 1 == slots_.size() ? 0 : at + 1;
 }
 
 // The slot of the name, or the empty slot where it would go.
-std::size_t NameTable::SlotOf(uint64_t hash, uint64_t head, std::string_view name) const {
-    const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+std::size_t NameTable::SlotOf(uint32_t hash, uint64_t head, std::string_view name) const {
+    for (std::size_t at = Home(hash);; at = After(at)) {
         const Slot& slot = slots_[at];
         if (slot.text == nullptr) {
             return at;
@@ -74,45 +52,102 @@ std::size_t NameTable::SlotOf(uint64_t hash, uint64_t head, std::string_view nam
     }
 }
 
-const NamePositions* NameTable::Find(std::string_view name) const {
-    const Slot& slot = slots_[SlotOf(NameHash(name, seed_), NameHead(name), name)];
-    return slot.text ? &slot.positions : nullptr;
+NamePositions NameTable::Find(std::string_view name) const {
+    const Slot& slot = slots_[SlotOf(static_cast<uint32_t>(NameHash(name, seed_)), NameHead(name), name)];
+    if (!slot.text) {
+        return {};
+    }
+    return {slot.first, slot.rest >= 0 ? &rests_[static_cast<std::size_t>(slot.rest)] : nullptr};
+}
+
+void NameTable::AddPosition(Slot& slot, int32_t position) {
+    if (slot.first < 0) {
+        slot.first = position;
+        return;
+    }
+    if (position == slot.first) {
+        return;
+    }
+    if (slot.rest < 0) {
+        if (freeRests_.empty()) {
+            slot.rest = static_cast<int32_t>(rests_.size());
+            rests_.emplace_back();
+        } else {
+            slot.rest = freeRests_.back();
+            freeRests_.pop_back();
+        }
+    }
+    std::vector<int32_t>& rest = rests_[static_cast<std::size_t>(slot.rest)];
+    if (position < slot.first) {
+        rest.insert(rest.begin(), slot.first);
+        slot.first = position;
+        return;
+    }
+    const auto it = std::lower_bound(rest.begin(), rest.end(), position);
+    if (it == rest.end() || *it != position) {
+        rest.insert(it, position);
+    }
+}
+
+void NameTable::RemovePosition(Slot& slot, int32_t position) {
+    std::vector<int32_t>* rest = slot.rest >= 0 ? &rests_[static_cast<std::size_t>(slot.rest)] : nullptr;
+    if (position == slot.first) {
+        if (!rest || rest->empty()) {
+            slot.first = -1;
+        } else {
+            slot.first = rest->front();
+            rest->erase(rest->begin());
+        }
+    } else if (rest) {
+        const auto it = std::lower_bound(rest->begin(), rest->end(), position);
+        if (it != rest->end() && *it == position) {
+            rest->erase(it);
+        }
+    }
+    if (rest && rest->empty()) {
+        rest->shrink_to_fit();
+        freeRests_.push_back(slot.rest);
+        slot.rest = -1;
+    }
 }
 
 void NameTable::Insert(std::string_view name, int32_t position) {
-    if ((used_ + 1) * 2 > slots_.size()) {
+    if ((used_ + 1) * 3 > slots_.size() * 2) {
         Grow();
     }
-    const uint64_t hash = NameHash(name, seed_);
-    Slot& slot = slots_[SlotOf(hash, NameHead(name), name)];
+    const auto hash = static_cast<uint32_t>(NameHash(name, seed_));
+    const uint64_t head = NameHead(name);
+    Slot& slot = slots_[SlotOf(hash, head, name)];
     if (!slot.text) {
         slot.hash = hash;
-        slot.head = NameHead(name);
+        slot.head = head;
         slot.text = name.data() ? name.data() : "";
         slot.length = static_cast<uint32_t>(name.size());
         ++used_;
     }
-    slot.positions.Insert(position);
+    AddPosition(slot, position);
 }
 
 void NameTable::Erase(std::string_view name, int32_t position) {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t hole = SlotOf(NameHash(name, seed_), NameHead(name), name);
+    std::size_t hole = SlotOf(static_cast<uint32_t>(NameHash(name, seed_)), NameHead(name), name);
     if (!slots_[hole].text) {
         return;
     }
-    slots_[hole].positions.Erase(position);
-    if (!slots_[hole].positions.Empty()) {
+    RemovePosition(slots_[hole], position);
+    if (slots_[hole].first >= 0) {
         return;
     }
     // Take the name out and close the gap: each later slot of the run moves back into the hole
     // when the hole lies between its home and where it stands, so that no look-up stops early.
     slots_[hole] = Slot{};
     --used_;
-    for (std::size_t at = (hole + 1) & mask; slots_[at].text; at = (at + 1) & mask) {
-        const std::size_t home = slots_[at].hash & mask;
-        if (((at - home) & mask) >= ((at - hole) & mask)) {
-            slots_[hole] = std::move(slots_[at]);
+    const std::size_t capacity = slots_.size();
+    auto distance = [capacity](std::size_t from, std::size_t to) {
+        return to >= from ? to - from : to + capacity - from;
+    };
+    for (std::size_t at = After(hole); slots_[at].text; at = After(at)) {
+        if (distance(Home(slots_[at].hash), at) >= distance(hole, at)) {
+            slots_[hole] = slots_[at];
             slots_[at] = Slot{};
             hole = at;
         }
@@ -122,16 +157,15 @@ void NameTable::Erase(std::string_view name, int32_t position) {
 void NameTable::Grow() {
     LargeVector<Slot> old(slots_.size() * 2);
     old.swap(slots_);
-    const std::size_t mask = slots_.size() - 1;
-    for (Slot& slot : old) {
+    for (const Slot& slot : old) {
         if (!slot.text) {
             continue;
         }
-        std::size_t at = slot.hash & mask;
+        std::size_t at = Home(slot.hash);
         while (slots_[at].text) {
-            at = (at + 1) & mask;
+            at = After(at);
         }
-        slots_[at] = std::move(slot);
+        slots_[at] = slot;
     }
 }
 

@@ -16,8 +16,8 @@ namespace {
 
 std::vector<int32_t> Positions(const NameTable& table, const std::string& name) {
     std::vector<int32_t> found;
-    if (const NamePositions* positions = table.Find(name)) {
-        for (int32_t p = positions->FirstFrom(0); p >= 0; p = positions->FirstFrom(p + 1)) {
+    if (const NamePositions positions = table.Find(name); !positions.Empty()) {
+        for (int32_t p = positions.FirstFrom(0); p >= 0; p = positions.FirstFrom(p + 1)) {
             found.push_back(p);
         }
     }
@@ -53,7 +53,7 @@ TEST(NameTable, MatchesAnOrderedMapThroughInsertionsAndRemovals) {
             }
         }
     }
-    EXPECT_EQ(table.Find("not there"), nullptr);
+    EXPECT_TRUE(table.Find("not there").Empty());
 }
 
 } // namespace
