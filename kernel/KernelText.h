@@ -5,6 +5,7 @@
 #include "kernel/Kernel.h"
 
 #include <QByteArray>
+#include <QLatin1String>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,11 @@ namespace vxw {
 QByteArray ToAnsi(const QString& text);
 // A kernel text; null gives the empty string.
 QString FromAnsi(const char* text);
+// A kernel text seen in place, for a caller that copies it out before the kernel changes (a
+// list row): no conversion and no allocation. Null gives the empty string.
+inline QLatin1String KernelText(const char* text) {
+    return text ? QLatin1String(text) : QLatin1String();
+}
 
 // The name of an object, empty when the handle is not an object.
 QString ObjectName(Kernel& kernel, int32_t handle);

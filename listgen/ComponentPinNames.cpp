@@ -1,5 +1,7 @@
 #include "listgen/ComponentPinNames.h"
 
+#include "kernel/KernelText.h"
+
 #include "kernel/Kernel.h"
 #include "kernel/KernelRecords.h"
 #include "kernel/KernelWalk.h"
@@ -10,10 +12,6 @@
 
 namespace vxw {
 namespace {
-
-QLatin1String KernelText(const char* text) {
-    return text ? QLatin1String(text) : QLatin1String();
-}
 
 struct KernelComponent {
     const char* name = nullptr;

@@ -138,16 +138,16 @@ QString LayoutComponentsSummary(const ReportContext& context) {
 
     WalkMap(kernel, kernel.DB_LayCompMap(), [&](int32_t id) {
         const char* rawName = kernel.O_GetName(id);
-        const QString name = FromAnsi(rawName);
+        const QLatin1String name = KernelText(rawName);
         const ComponentLookup lookup = FindComponent(kernel, kLayoutComponent, rawName);
-        QString partName;
+        QLatin1String partName;
         bool isPart = false; // a component that cannot be found or read counts as a special part
         LayCompRecord record;
         if (!lookup.Found()) {
-            context.ui.ReportError(lookup.errorCode, name);
+            context.ui.ReportError(lookup.errorCode, QString(name));
         } else if (kernel.L_ReadComponent(lookup.id, &record) > 0) {
             if (record.device != 0) {
-                partName = ObjectName(kernel, kernel.D_Device(record.device));
+                partName = KernelText(kernel.O_GetName(kernel.D_Device(record.device)));
             }
             isPart = record.specialPart == 0;
         }

@@ -21,18 +21,23 @@ const QLatin1String kLineEnd(kCrLf);
 // which answers are missing.
 struct ComponentFacts {
     bool packed = false;
-    QString partName;
+    QLatin1String partName; // in the kernel: copied out before the kernel changes
 };
 
 QString DeviceName(Kernel& kernel, const SchCompRecord& record) {
     return FromAnsi(kernel.O_GetName(kernel.D_Device(record.device)));
 }
 
-// `rawName` is the kernel's text of `name`.
-ComponentFacts LookUpFacts(const ReportContext& context, const char* rawName, const QString& name) {
+// The same, seen in place in the kernel.
+QLatin1String DeviceText(Kernel& kernel, const SchCompRecord& record) {
+    return KernelText(kernel.O_GetName(kernel.D_Device(record.device)));
+}
+
+ComponentFacts LookUpFacts(const ReportContext& context, const char* rawName) {
     ComponentFacts facts;
     const ComponentLookup lookup = FindComponent(context.kernel, kSchematicComponent, rawName);
     if (!lookup.Found()) {
+        const QString name = FromAnsi(rawName);
         context.ui.ReportError(lookup.errorCode, name);
         context.ui.ReportError(lookup.errorCode, name);
         return facts;
@@ -40,13 +45,13 @@ ComponentFacts LookUpFacts(const ReportContext& context, const char* rawName, co
     SchCompRecord record;
     if (context.kernel.C_ReadComponent(lookup.id, &record) > 0) {
         facts.packed = record.packed != 0;
-        facts.partName = DeviceName(context.kernel, record);
+        facts.partName = DeviceText(context.kernel, record);
     }
     return facts;
 }
 
 // The text in a cell of the table's width: cut, or filled with blanks.
-void AppendCell(QString& out, QLatin1String marker, const QString& text) {
+void AppendCell(QString& out, QLatin1String marker, QLatin1String text) {
     const qsizetype start = out.size();
     out += marker;
     out += text;
@@ -92,8 +97,8 @@ QString SchematicComponentList(const ReportContext& context, const std::vector<i
         if (kernel.C_ReadComponent(id, &record) <= 0) {
             continue;
         }
-        const QString name = FromAnsi(record.name);
-        const ComponentFacts facts = LookUpFacts(context, record.name, name);
+        const QLatin1String name = KernelText(record.name);
+        const ComponentFacts facts = LookUpFacts(context, record.name);
         QString& rows = facts.packed ? packedRows : unpackedRows;
         const QLatin1String marker(facts.packed && markPacked ? "* " : "  ");
         rows += kLineEnd;
