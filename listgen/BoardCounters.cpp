@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
+#include <vector>
 
 namespace vxw {
 namespace {
@@ -164,6 +165,26 @@ int LayersUsed(Kernel& kernel) {
 
 ConnectionTally ConnectionCounts(Kernel& kernel) {
     ConnectionTally tally;
+    // Whether a layout component can be read, asked once per component: a large board's nodes
+    // name each component many times, and each read is a scattered one. Ids beyond the table
+    // are asked every time.
+    constexpr int32_t KnownIds = int32_t{1} << 24;
+    std::vector<int8_t> readable; // by id: 0 not asked yet, 1 readable, -1 not
+    auto componentReadable = [&](int32_t id) {
+        if (id <= 0 || id >= KnownIds) {
+            LayCompRecord component;
+            return kernel.L_ReadComponent(id, &component) > 0;
+        }
+        if (static_cast<std::size_t>(id) >= readable.size()) {
+            readable.resize(static_cast<std::size_t>(id) + 1 + readable.size() / 2, 0);
+        }
+        int8_t& known = readable[static_cast<std::size_t>(id)];
+        if (known == 0) {
+            LayCompRecord component;
+            known = kernel.L_ReadComponent(id, &component) > 0 ? 1 : -1;
+        }
+        return known > 0;
+    };
     WalkMap(kernel, kernel.DB_NetMap(), [&](int32_t net) {
         NetRecord record;
         if (kernel.N_ReadNet(net, &record) <= 0) {
@@ -171,9 +192,8 @@ ConnectionTally ConnectionCounts(Kernel& kernel) {
         }
         WalkMap(kernel, kernel.N_NodeMap(net), [&](int32_t id) {
             NodeRecord node;
-            LayCompRecord component;
             if (kernel.N_ReadNode(id, &node) <= 0 || node.layComp == 0 || node.layPin == 0 ||
-                kernel.L_ReadComponent(node.layComp, &component) <= 0) {
+                !componentReadable(node.layComp)) {
                 return;
             }
             ++tally.total;
