@@ -86,6 +86,7 @@ private:
     // Offset of the first byte from `from` that ends a run of plain string text: a quote, a
     // backslash, a control character or a byte of a multi-byte character (size_ when none).
     size_t PlainRunEnd(size_t from) const;
+    int ShortDigitRun(size_t from, uint64_t& value) const;
     void Expect(char c, const char* what);
     void ReadStringBody(std::string& out);
     uint32_t ReadHex4();

@@ -66,5 +66,59 @@ TEST(JsonPullReader, EscapeFlagFollowsTheLastString) {
     EXPECT_FALSE(reader.LastStringEscaped());
 }
 
+// Short numbers are converted eight bytes at a time: every length, at every distance from the end
+// of the text and before every kind of end, must read as the general reading would.
+TEST(JsonPullReader, WholeNumbersOfEveryLengthAndEnding) {
+    const struct {
+        std::string number;
+        bool read;
+        int64_t value;
+        size_t length; // of what is read
+    } cases[] = {
+        {"0", true, 0, 1},
+        {"7", true, 7, 1},
+        {"10", true, 10, 2},
+        {"905", true, 905, 3},
+        {"2540", true, 2540, 4},
+        {"13813", true, 13813, 5},
+        {"336798", true, 336798, 6},
+        {"1650798", true, 1650798, 7},
+        {"99999999", true, 99999999, 8},
+        {"123456789", true, 123456789, 9},
+        {"999999999999999999", true, 999999999999999999, 18},
+        {"-1", true, -1, 2},
+        {"-1381366", true, -1381366, 8},
+        {"-0", true, 0, 2},
+        // A digit after a leading zero ends the number, as in JSON; the caller then fails on it.
+        {"01", true, 0, 1},
+        {"-00", true, 0, 2},
+        // Left to the general reading.
+        {"1234567890123456789", false, 0, 0},
+        {"-", false, 0, 0},
+        {"1.5", false, 0, 0},
+        {"0.5", false, 0, 0},
+        {"2e3", false, 0, 0},
+        {"12345.25", false, 0, 0},
+        {"7E1", false, 0, 0},
+        {"x1", false, 0, 0},
+    };
+    const std::string endings[] = {"", ",", "]", " ", "\n", "}", "x", "/", ":", "\x80"};
+    for (const auto& c : cases) {
+        for (const std::string& ending : endings) {
+            for (size_t padding = 0; padding <= 9; ++padding) {
+                const std::string text = c.number + ending + std::string(padding, ' ');
+                SCOPED_TRACE("\"" + text + "\"");
+                JsonPullReader reader(text.data(), text.size());
+                int64_t value = -42;
+                ASSERT_EQ(reader.ReadWhole(value), c.read);
+                EXPECT_EQ(reader.Position(), c.length);
+                if (c.read) {
+                    EXPECT_EQ(value, c.value);
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace vxw
