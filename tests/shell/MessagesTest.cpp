@@ -5,6 +5,7 @@
 
 #include "kernel/KernelAccess.h"
 #include "suite/SuiteServices.h"
+#include "tests/CatalogueSuite.h"
 #include "tests/shell/SharedStringKernel.h"
 
 #include <QDir>
@@ -27,16 +28,7 @@ protected:
         UseCatalogue(QByteArray());
     }
 
-    void UseCatalogue(const QByteArray& text) {
-        const SuiteLocation location = SuiteLocation::InFolder(dir_.path());
-        QDir().mkpath(location.languageDir);
-        QFile file(location.CatalogueFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-        file.close();
-        suite_.reset();
-        suite_ = std::make_unique<ScopedSuite>(location);
-    }
+    void UseCatalogue(const QByteArray& text) { UseCatalogueIn(dir_.path(), text, suite_); }
 
     QTemporaryDir dir_;
     std::unique_ptr<ScopedKernel> kernel_;
