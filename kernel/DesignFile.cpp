@@ -142,7 +142,7 @@ private:
     }
 
     JsonPullReader reader_;
-    // Reused by every net, trace and item list.
+    // Reused by every net, trace and item list (none of them holds another list of its kind).
     std::vector<NodeData> nodeScratch_;
     std::vector<TraceSegmentData> recordScratch_;
     std::vector<ItemData> itemScratch_;

@@ -1,18 +1,14 @@
 #pragma once
 // A read-only index from a name to the 1-based position of the first object of that name in a
-// list, built once over the list. Lookups touch one table slot for short names (the name's
-// first bytes are kept in the slot) and the object's own text only for longer names, which
-// matters when a large design resolves millions of references in one go.
+// list, built once over the list: the kernel's name table, keeping only each name's first
+// position.
 //
-// The names must outlive the index (the slots point into them).
+// The names must outlive the index (the table points into them).
 
-#include "kernel/LargeBlocks.h"
-#include "kernel/NameHash.h"
+#include "kernel/NameTable.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string_view>
-#include <vector>
 
 namespace vxw {
 
@@ -36,42 +32,20 @@ public:
         return index;
     }
 
-    void Reserve(std::size_t count);
+    void Reserve(std::size_t count) { table_.Reserve(count); }
     // Adds a name at a position; a name already present keeps its first position.
-    void Insert(std::string_view name, int32_t position);
+    void Insert(std::string_view name, int32_t position) { table_.InsertFirst(name, position); }
     // The position of the first object of that name, 0 when there is none.
-    int32_t Find(std::string_view name) const;
+    int32_t Find(std::string_view name) const {
+        const NamePositions found = table_.Find(name);
+        return found.Empty() ? 0 : found.First();
+    }
     // Starts bringing in the table slot a later Find of `name` reads first, so that a caller
     // with many names at hand overlaps their waits for memory.
-    void Prefetch(std::string_view name) const {
-        if (!slots_.empty()) {
-            __builtin_prefetch(&slots_[Hash(name) & (slots_.size() - 1)]);
-        }
-    }
+    void Prefetch(std::string_view name) const { table_.Prefetch(name); }
 
 private:
-    static constexpr std::size_t Inline = NameHeadBytes;
-    struct Slot {
-        uint64_t hash = 0;
-        const char* text = nullptr;
-        uint32_t length = 0;
-        int32_t position = 0; // 0: empty slot
-        uint64_t head = 0;    // Head(name)
-    };
-
-    uint64_t Hash(std::string_view name) const;
-    static uint64_t Head(std::string_view name) { return NameHead(name); }
-    static bool Same(const Slot& slot, uint64_t hash, uint64_t head, std::string_view name) {
-        if (slot.hash != hash || slot.head != head || slot.length != name.size()) {
-            return false;
-        }
-        return name.size() <= Inline || std::memcmp(slot.text, name.data(), name.size()) == 0;
-    }
-    void Grow();
-
-    LargeVector<Slot> slots_;
-    std::size_t used_ = 0;
-    uint64_t seed_ = 0;
+    NameTable table_;
 };
 
 } // namespace vxw

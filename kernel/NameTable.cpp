@@ -111,21 +111,41 @@ void NameTable::RemovePosition(Slot& slot, int32_t position) {
     }
 }
 
-void NameTable::Insert(std::string_view name, int32_t position) {
+NameTable::Slot& NameTable::Place(std::string_view name, bool* added) {
     if ((used_ + 1) * 3 > slots_.size() * 2) {
-        Grow();
+        Rehash(slots_.size() * 2);
     }
     const auto hash = static_cast<uint32_t>(NameHash(name, seed_));
     const uint64_t head = NameHead(name);
     Slot& slot = slots_[SlotOf(hash, head, name)];
-    if (!slot.text) {
+    *added = slot.text == nullptr;
+    if (*added) {
         slot.hash = hash;
         slot.head = head;
         slot.text = name.data() ? name.data() : "";
         slot.length = static_cast<uint32_t>(name.size());
         ++used_;
     }
-    AddPosition(slot, position);
+    return slot;
+}
+
+void NameTable::Insert(std::string_view name, int32_t position) {
+    bool added = false;
+    AddPosition(Place(name, &added), position);
+}
+
+void NameTable::InsertFirst(std::string_view name, int32_t position) {
+    bool added = false;
+    Slot& slot = Place(name, &added);
+    if (added) {
+        slot.first = position;
+    }
+}
+
+void NameTable::Reserve(std::size_t count) {
+    if (CapacityFor(count) > slots_.size()) {
+        Rehash(CapacityFor(count));
+    }
 }
 
 void NameTable::Erase(std::string_view name, int32_t position) {
@@ -154,8 +174,8 @@ void NameTable::Erase(std::string_view name, int32_t position) {
     }
 }
 
-void NameTable::Grow() {
-    LargeVector<Slot> old(slots_.size() * 2);
+void NameTable::Rehash(std::size_t capacity) {
+    LargeVector<Slot> old(capacity);
     old.swap(slots_);
     for (const Slot& slot : old) {
         if (!slot.text) {

@@ -36,10 +36,19 @@ class NameTable {
 public:
     explicit NameTable(std::size_t expected = 0);
 
+    // Room for `count` names without growing.
+    void Reserve(std::size_t count);
     // Empty when the name has no position.
     NamePositions Find(std::string_view name) const;
     void Insert(std::string_view name, int32_t position);
+    // Adds the position only when the name has none yet.
+    void InsertFirst(std::string_view name, int32_t position);
     void Erase(std::string_view name, int32_t position);
+    // Starts bringing in the slot a later look-up of `name` reads first, so that a caller with
+    // many names at hand overlaps their waits for memory.
+    void Prefetch(std::string_view name) const {
+        __builtin_prefetch(&slots_[Home(static_cast<uint32_t>(NameHash(name, seed_)))]);
+    }
 
 private:
     // Most names are unique: the first position lives in the slot, and only a name held more
@@ -55,8 +64,11 @@ private:
 
     std::size_t Home(uint32_t hash) const;
     std::size_t After(std::size_t at) const;
+    // The slot of the name, or the empty slot where it would go.
     std::size_t SlotOf(uint32_t hash, uint64_t head, std::string_view name) const;
-    void Grow();
+    // The slot of the name, made for it (*added true) when it had none.
+    Slot& Place(std::string_view name, bool* added);
+    void Rehash(std::size_t capacity);
     void AddPosition(Slot& slot, int32_t position);
     void RemovePosition(Slot& slot, int32_t position);
 
