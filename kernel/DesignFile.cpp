@@ -1,6 +1,8 @@
 // Loading of design files: one pass over the JSON text that builds the DesignData and checks
 // types and ranges as it goes, then one pass over the data that resolves every reference by
-// name. Errors travel as exceptions inside this file only and leave it as one message.
+// name. References whose lists were read before them (the order the writer keeps) are found
+// during the first pass already, and the second leaves those lists alone. Errors travel as
+// exceptions inside this file only and leave it as one message.
 
 #include "kernel/DesignFile.h"
 
@@ -39,6 +41,22 @@ struct PageRef {
     bool byName = false;
     std::string name;
     int32_t index = 0;
+};
+
+// What was found of a circuit's references while it was read. A list whose every reference was
+// found then is not walked again once the file has been read. A reference that could not be
+// found yet (its list comes later in the file) or not at all is left to the check after the
+// read, which reports the first fault in its own order, as if nothing had been found before.
+struct CircuitRefs {
+    std::vector<PageRef> pageRefs; // per schematic component
+    // Built as soon as their list has been read.
+    NameIndex pages, schComps, layComps, nets;
+    size_t pageCount = 0;
+    bool pagesRead = false, schCompsRead = false, layCompsRead = false, netsRead = false;
+    // Every reference of the list was found while reading.
+    bool schCompsFound = false, layCompsFound = false, nodesFound = true, tracesFound = true;
+    // Entries of each component's symbol, set where the components' references were found.
+    std::vector<uint32_t> schEntries, layPins;
 };
 
 std::string Quoted(const std::string& text) {
@@ -116,8 +134,14 @@ private:
     EntryData Entry();
     ItemData Item();
     std::vector<ItemData> Items();
-    CircuitData Circuit(std::vector<PageRef>& pageRefs);
+    CircuitData Circuit(CircuitRefs& refs);
     SchCompData SchComp(PageRef& pageRef);
+    // Look-ups during the read: each answers false, leaving the data as it was, when something
+    // named cannot be found (yet).
+    bool FindDeviceAndSymbol(const std::string& device, const std::string& symbol, int32_t& deviceRef,
+                             int32_t& symbolRef, uint32_t& entries) const;
+    bool FindSchComp(SchCompData& comp, const PageRef& pageRef, CircuitRefs& refs) const;
+    bool FindNodes(std::vector<NodeData>& nodes, const CircuitRefs& refs) const;
     LayCompData LayComp();
     NetData Net();
     NodeData Node();
@@ -153,7 +177,12 @@ private:
     // One segment per open container at most, so the reader's depth limit bounds the path.
     std::array<Segment, JsonPullReader::MaxDepth + 1> path_;
     size_t depth_ = 0;
-    std::vector<std::vector<PageRef>> pageRefs_; // per circuit, per schematic component
+    std::vector<CircuitRefs> circuitRefs_;
+    CircuitRefs* refs_ = nullptr; // of the circuit being read
+    // The design's device and symbol lists once they have been read, with their indexes.
+    const DesignData* design_ = nullptr;
+    bool devicesRead_ = false, symbolsRead_ = false;
+    NameIndex devices_, symbols_;
 };
 
 std::string DesignLoader::Place() const {
@@ -190,18 +219,29 @@ void DesignLoader::Members(const std::array<std::string_view, N>& keys, uint32_t
     const size_t start = reader_.ValueOffset();
     reader_.BeginObject();
     uint32_t seen = 0;
-    std::string key;
+    std::string_view key;
+    // Keys mostly come in the order of `keys` (the writer's, which leaves out what is not set), so
+    // the search starts after the key before.
+    size_t expected = 0;
     while (reader_.NextKey(key)) {
-        size_t k = 0;
+        size_t k = expected;
         while (k < N && key != keys[k]) {
             ++k;
         }
         if (k == N) {
-            reader_.Fail(reader_.KeyOffset(), "unknown key " + Quoted(key));
+            k = 0;
+            while (k < expected && key != keys[k]) {
+                ++k;
+            }
+            k = k == expected ? N : k;
+        }
+        if (k == N) {
+            reader_.Fail(reader_.KeyOffset(), "unknown key " + Quoted(std::string(key)));
         }
         if (seen & (1u << k)) {
-            reader_.Fail(reader_.KeyOffset(), "key " + Quoted(key) + " given twice");
+            reader_.Fail(reader_.KeyOffset(), "key " + Quoted(std::string(key)) + " given twice");
         }
+        expected = k + 1;
         seen |= 1u << k;
         Enter({keys[k].data(), 0});
         onMember(k);
@@ -307,6 +347,7 @@ std::string DesignLoader::Attributes() {
 
 DesignData DesignLoader::Load() {
     DesignData design;
+    design_ = &design;
     Top(design);
     reader_.ExpectEnd();
     Resolve(design);
@@ -349,17 +390,22 @@ void DesignLoader::Top(DesignData& design) {
             break;
         case 4:
             Elements([&](int64_t) { design.devices.push_back(Device()); });
+            devices_ = NameIndex::Of(design.devices);
+            devicesRead_ = true;
             break;
         case 5:
             Elements([&](int64_t) { design.symbols.push_back(Symbol()); });
+            symbols_ = NameIndex::Of(design.symbols);
+            symbolsRead_ = true;
             break;
         case 6:
             Elements([&](int64_t) { design.padStacks.push_back(PadStack()); });
             break;
         case 7:
             Elements([&](int64_t) {
-                pageRefs_.emplace_back();
-                design.circuits.push_back(Circuit(pageRefs_.back()));
+                refs_ = &circuitRefs_.emplace_back();
+                design.circuits.push_back(Circuit(*refs_));
+                refs_ = nullptr;
             });
             break;
         case 8:
@@ -578,7 +624,7 @@ ItemData DesignLoader::Item() {
     return item;
 }
 
-CircuitData DesignLoader::Circuit(std::vector<PageRef>& pageRefs) {
+CircuitData DesignLoader::Circuit(CircuitRefs& refs) {
     static constexpr std::array<std::string_view, 9> Keys{
         "name", "pages", "schComps", "layComps", "nets", "traces", "vias", "boardFrame", "boardItems"};
     CircuitData circuit;
@@ -590,18 +636,37 @@ CircuitData DesignLoader::Circuit(std::vector<PageRef>& pageRefs) {
             break;
         case 1:
             Elements([&](int64_t) { circuit.pages.push_back(PageData{Name()}); });
+            refs.pages = NameIndex::Of(circuit.pages);
+            refs.pageCount = circuit.pages.size();
+            refs.pagesRead = true;
             break;
         case 2:
+            refs.schCompsFound = true;
             Elements([&](int64_t) {
-                pageRefs.emplace_back();
-                circuit.schComps.push_back(SchComp(pageRefs.back()));
+                PageRef& pageRef = refs.pageRefs.emplace_back();
+                SchCompData& comp = circuit.schComps.emplace_back(SchComp(pageRef));
+                refs.schCompsFound = refs.schCompsFound && FindSchComp(comp, pageRef, refs);
             });
+            refs.schComps = NameIndex::Of(circuit.schComps);
+            refs.schCompsRead = true;
             break;
         case 3:
-            Elements([&](int64_t) { circuit.layComps.push_back(LayComp()); });
+            refs.layCompsFound = true;
+            Elements([&](int64_t) {
+                LayCompData& comp = circuit.layComps.emplace_back(LayComp());
+                uint32_t pins = 0;
+                refs.layCompsFound = refs.layCompsFound && FindDeviceAndSymbol(comp.device, comp.symbol,
+                                                                               comp.deviceRef, comp.symbolRef,
+                                                                               pins);
+                refs.layPins.push_back(pins);
+            });
+            refs.layComps = NameIndex::Of(circuit.layComps);
+            refs.layCompsRead = true;
             break;
         case 4:
             Elements([&](int64_t) { circuit.nets.push_back(Net()); });
+            refs.nets = NameIndex::Of(circuit.nets);
+            refs.netsRead = true;
             break;
         case 5:
             Elements([&](int64_t) { circuit.traces.push_back(Trace()); });
@@ -718,6 +783,9 @@ NetData DesignLoader::Net() {
         case 3:
             nodeScratch_.clear();
             Elements([&](int64_t) { nodeScratch_.push_back(Node()); });
+            if (refs_ && refs_->nodesFound) {
+                refs_->nodesFound = FindNodes(nodeScratch_, *refs_);
+            }
             net.nodes = Exact(nodeScratch_);
             break;
         }
@@ -760,6 +828,10 @@ TraceData DesignLoader::Trace() {
     Members(Keys, 0, [&](size_t k) {
         if (k == 0) {
             trace.net = Text();
+            if (refs_ && refs_->tracesFound && !trace.net.empty()) {
+                trace.netRef = refs_->netsRead ? refs_->nets.Find(trace.net) : 0;
+                refs_->tracesFound = trace.netRef != 0;
+            }
         } else {
             recordScratch_.clear();
             Elements([&](int64_t) { recordScratch_.push_back(TraceRecord()); });
@@ -1007,6 +1079,75 @@ std::string DesignLoader::Hex() {
     return bytes;
 }
 
+bool DesignLoader::FindDeviceAndSymbol(const std::string& device, const std::string& symbol,
+                                       int32_t& deviceRef, int32_t& symbolRef, uint32_t& entries) const {
+    int32_t foundDevice = 0, foundSymbol = 0;
+    if (!device.empty() && (!devicesRead_ || (foundDevice = devices_.Find(device)) == 0)) {
+        return false;
+    }
+    if (!symbol.empty() && (!symbolsRead_ || (foundSymbol = symbols_.Find(symbol)) == 0)) {
+        return false;
+    }
+    deviceRef = foundDevice;
+    symbolRef = foundSymbol;
+    entries = foundSymbol == 0 ? 0 : static_cast<uint32_t>(design_->symbols[foundSymbol - 1].entries.size());
+    return true;
+}
+
+bool DesignLoader::FindSchComp(SchCompData& comp, const PageRef& pageRef, CircuitRefs& refs) const {
+    if (!refs.pagesRead) {
+        return false;
+    }
+    int32_t page = 0;
+    if (pageRef.byName) {
+        page = refs.pages.Find(pageRef.name) - 1;
+    } else if (static_cast<size_t>(pageRef.index) < refs.pageCount) {
+        page = pageRef.index;
+    } else {
+        return false;
+    }
+    uint32_t entries = 0;
+    if (page < 0 || !FindDeviceAndSymbol(comp.device, comp.symbol, comp.deviceRef, comp.symbolRef, entries)) {
+        return false;
+    }
+    comp.page = page;
+    refs.schEntries.push_back(entries);
+    return true;
+}
+
+bool DesignLoader::FindNodes(std::vector<NodeData>& nodes, const CircuitRefs& refs) const {
+    // One side of a node: no component and no index, or a component whose symbol has the entry.
+    auto side = [](const std::string& comp, int32_t index, bool listRead, bool listFound, const NameIndex& comps,
+                   const std::vector<uint32_t>& counts, int32_t& ref) {
+        if (comp.empty()) {
+            return index == 0;
+        }
+        if (!listRead || !listFound) {
+            return false;
+        }
+        const int32_t found = comps.Find(comp);
+        if (found == 0 || static_cast<uint32_t>(index) > counts[static_cast<size_t>(found - 1)]) {
+            return false;
+        }
+        ref = found;
+        return true;
+    };
+    // The components' slots are fetched for the whole net before the first is read.
+    for (const NodeData& node : nodes) {
+        refs.schComps.Prefetch(node.schComp);
+        refs.layComps.Prefetch(node.layComp);
+    }
+    for (NodeData& node : nodes) {
+        if (!side(node.schComp, node.schEntry, refs.schCompsRead, refs.schCompsFound, refs.schComps,
+                  refs.schEntries, node.schCompRef) ||
+            !side(node.layComp, node.layPin, refs.layCompsRead, refs.layCompsFound, refs.layComps, refs.layPins,
+                  node.layCompRef)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Every reference names the first object of that name; entry and pin indexes count from 1
 // and 0 stands for none.
 void DesignLoader::Resolve(DesignData& design) {
@@ -1016,8 +1157,10 @@ void DesignLoader::Resolve(DesignData& design) {
     // the look-ups themselves on a large design.
     auto at = [](std::string place, size_t index) { return place + '[' + std::to_string(index) + ']'; };
 
-    const NameIndex devices = NameIndex::Of(design.devices);
-    const NameIndex symbols = NameIndex::Of(design.symbols);
+    // The device and symbol lists were indexed as soon as they had been read; a list the file
+    // does not hold is empty.
+    const NameIndex& devices = devices_;
+    const NameIndex& symbols = symbols_;
     // A reference to a device or a symbol: its position, 0 for none. `what` is both the key and
     // the kind of object named.
     auto lookUp = [](const NameIndex& index, const char* what, const std::string& name,
@@ -1066,12 +1209,16 @@ void DesignLoader::Resolve(DesignData& design) {
         auto circuitPlace = [&](const char* list, size_t index) {
             return at(at("circuits", c) + list, index);
         };
-        const NameIndex pages = NameIndex::Of(circuit.pages);
-        std::vector<size_t> schEntries(circuit.schComps.size());
-        for (size_t i = 0; i < circuit.schComps.size(); ++i) {
+        CircuitRefs& refs = circuitRefs_[c];
+        const NameIndex& pages = refs.pages;
+        std::vector<uint32_t>& schEntries = refs.schEntries;
+        if (!refs.schCompsFound) {
+            schEntries.assign(circuit.schComps.size(), 0);
+        }
+        for (size_t i = 0; !refs.schCompsFound && i < circuit.schComps.size(); ++i) {
             SchCompData& comp = circuit.schComps[i];
             auto place = [&] { return circuitPlace(".schComps", i); };
-            const PageRef& ref = pageRefs_[c][i];
+            const PageRef& ref = refs.pageRefs[i];
             if (ref.byName) {
                 const int32_t page = pages.Find(ref.name);
                 if (page == 0) {
@@ -1088,22 +1235,25 @@ void DesignLoader::Resolve(DesignData& design) {
             }
             comp.deviceRef = lookUp(devices, "device", comp.device, place);
             comp.symbolRef = lookUp(symbols, "symbol", comp.symbol, place);
-            schEntries[i] = entriesOf(comp.symbolRef);
+            schEntries[i] = static_cast<uint32_t>(entriesOf(comp.symbolRef));
         }
-        std::vector<size_t> layPins(circuit.layComps.size());
-        for (size_t i = 0; i < circuit.layComps.size(); ++i) {
+        std::vector<uint32_t>& layPins = refs.layPins;
+        if (!refs.layCompsFound) {
+            layPins.assign(circuit.layComps.size(), 0);
+        }
+        for (size_t i = 0; !refs.layCompsFound && i < circuit.layComps.size(); ++i) {
             LayCompData& comp = circuit.layComps[i];
             auto place = [&] { return circuitPlace(".layComps", i); };
             comp.deviceRef = lookUp(devices, "device", comp.device, place);
             comp.symbolRef = lookUp(symbols, "symbol", comp.symbol, place);
-            layPins[i] = entriesOf(comp.symbolRef);
+            layPins[i] = static_cast<uint32_t>(entriesOf(comp.symbolRef));
         }
 
-        const NameIndex schComps = NameIndex::Of(circuit.schComps);
-        const NameIndex layComps = NameIndex::Of(circuit.layComps);
+        const NameIndex& schComps = refs.schComps;
+        const NameIndex& layComps = refs.layComps;
         // One side of a node: the component must exist and the index lie within its symbol.
         auto side = [&](auto place, const char* compKey, const char* indexKey, const std::string& comp,
-                        int32_t index, const NameIndex& comps, const std::vector<size_t>& counts,
+                        int32_t index, const NameIndex& comps, const std::vector<uint32_t>& counts,
                         const char* what) -> int32_t {
             if (comp.empty()) {
                 if (index != 0) {
@@ -1123,7 +1273,7 @@ void DesignLoader::Resolve(DesignData& design) {
             }
             return ref;
         };
-        for (size_t n = 0; n < circuit.nets.size(); ++n) {
+        for (size_t n = 0; !refs.nodesFound && n < circuit.nets.size(); ++n) {
             NetData& net = circuit.nets[n];
             for (const NodeData& node : net.nodes) {
                 schComps.Prefetch(node.schComp);
@@ -1138,8 +1288,8 @@ void DesignLoader::Resolve(DesignData& design) {
                                        layPins, "layout component");
             }
         }
-        const NameIndex nets = NameIndex::Of(circuit.nets);
-        for (size_t t = 0; t < circuit.traces.size(); ++t) {
+        const NameIndex& nets = refs.nets;
+        for (size_t t = 0; !refs.tracesFound && t < circuit.traces.size(); ++t) {
             TraceData& trace = circuit.traces[t];
             if (trace.net.empty()) {
                 continue;

@@ -33,20 +33,21 @@ void JsonPullReader::Fail(size_t offset, std::string cause) const {
 
 void JsonPullReader::SkipSpaceRun() {
     while (pos_ < size_) {
-        const char c = data_[pos_];
-        if (c == '\n') {
-            // A line's indentation comes in long runs of blanks: eight at a time first.
-            constexpr uint64_t Blanks = 0x2020202020202020ull;
-            ++pos_;
-            for (uint64_t word = 0; size_ - pos_ >= sizeof word; pos_ += sizeof word) {
-                std::memcpy(&word, data_ + pos_, sizeof word);
-                if (word != Blanks) {
-                    break;
-                }
+#ifdef __SSE2__
+        // A line's indentation comes in long runs of blanks: sixteen bytes at a time.
+        if (size_ - pos_ >= 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data_ + pos_));
+            const auto blanks =
+                static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '))));
+            if (blanks == 0xFFFFu) {
+                pos_ += 16;
+                continue;
             }
-            continue;
+            pos_ += static_cast<size_t>(std::countr_one(blanks));
         }
-        if (c != ' ' && c != '\t' && c != '\r') {
+#endif
+        const char c = data_[pos_];
+        if (c != ' ' && c != '\n' && c != '\t' && c != '\r') {
             return;
         }
         ++pos_;
@@ -99,23 +100,23 @@ JsonPullReader::Token JsonPullReader::Peek() {
 
 void JsonPullReader::BeginObject() {
     Expect('{', "an object");
-    if (first_.size() >= static_cast<size_t>(MaxDepth)) {
+    if (depth_ >= MaxDepth) {
         Fail(pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
     }
-    first_.push_back(true);
+    OpenContainer();
 }
 
-bool JsonPullReader::NextKey(std::string& key) {
+bool JsonPullReader::NextKey(std::string_view& key) {
     SkipSpace();
     if (pos_ >= size_) {
         FailHere("unexpected end of the file inside an object");
     }
     if (data_[pos_] == '}') {
         ++pos_;
-        first_.pop_back();
+        CloseContainer();
         return false;
     }
-    if (!first_.back()) {
+    if (!AtFirstMember()) {
         if (data_[pos_] != ',') {
             FailHere("expected ',' or '}'");
         }
@@ -127,19 +128,26 @@ bool JsonPullReader::NextKey(std::string& key) {
     }
     keyOffset_ = pos_;
     ++pos_;
-    key.clear();
-    ReadStringBody(key);
+    if (const size_t end = PlainRunEnd(pos_); end < size_ && data_[end] == '"') {
+        escaped_ = false;
+        key = std::string_view(data_ + pos_, end - pos_);
+        pos_ = end + 1;
+    } else {
+        keyScratch_.clear();
+        ReadStringBody(keyScratch_);
+        key = keyScratch_;
+    }
     Expect(':', "':' after the key");
-    first_.back() = false;
+    MemberRead();
     return true;
 }
 
 void JsonPullReader::BeginArray() {
     Expect('[', "an array");
-    if (first_.size() >= static_cast<size_t>(MaxDepth)) {
+    if (depth_ >= MaxDepth) {
         Fail(pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
     }
-    first_.push_back(true);
+    OpenContainer();
 }
 
 bool JsonPullReader::NextElement() {
@@ -149,16 +157,16 @@ bool JsonPullReader::NextElement() {
     }
     if (data_[pos_] == ']') {
         ++pos_;
-        first_.pop_back();
+        CloseContainer();
         return false;
     }
-    if (!first_.back()) {
+    if (!AtFirstMember()) {
         if (data_[pos_] != ',') {
             FailHere("expected ',' or ']'");
         }
         ++pos_;
     }
-    first_.back() = false;
+    MemberRead();
     return true;
 }
 
@@ -336,7 +344,7 @@ uint32_t JsonPullReader::ReadUtf8(unsigned char lead) {
 // run of one to seven digits ending inside them is converted without a loop. Answers the number
 // of digits, 0 when the general loop must take it (no digit, eight or more, or fewer than eight
 // bytes left).
-int JsonPullReader::ShortDigitRun(size_t from, uint64_t& value) const {
+inline int JsonPullReader::ShortDigitRun(size_t from, uint64_t& value) const {
     if (std::endian::native != std::endian::little || size_ - from < 8) {
         return 0;
     }
@@ -397,7 +405,7 @@ bool JsonPullReader::ReadWhole(int64_t& value) {
 bool JsonPullReader::ReadWholeArray(int64_t* values, size_t count) {
     SkipSpace();
     const size_t start = pos_;
-    if (pos_ >= size_ || data_[pos_] != '[' || first_.size() >= static_cast<size_t>(MaxDepth)) {
+    if (pos_ >= size_ || data_[pos_] != '[' || depth_ >= MaxDepth) {
         return false;
     }
     ++pos_;

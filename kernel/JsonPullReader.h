@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vxw {
@@ -44,8 +45,9 @@ public:
 
     void BeginObject();
     // Reads the next key and its colon; answers false (having read the closing brace) when the
-    // object has no more members.
-    bool NextKey(std::string& key);
+    // object has no more members. The key stays valid until the next call: keys are short and
+    // nearly always plain, so it is seen in the text itself rather than copied.
+    bool NextKey(std::string_view& key);
     void BeginArray();
     // Answers true when another element follows; false having read the closing bracket.
     bool NextElement();
@@ -76,8 +78,13 @@ public:
 
 private:
     // Most calls find the next token right away; only white space takes the loop.
+    // A single blank (after a colon or a comma) is the next most common case.
     void SkipSpace() {
-        if (pos_<size_&& static_cast<unsigned char>(data_[pos_])> ' ') {
+        if (pos_ < size_ && static_cast<unsigned char>(data_[pos_]) > ' ') {
+            return;
+        }
+        if (size_ - pos_ >= 2 && data_[pos_] == ' ' && static_cast<unsigned char>(data_[pos_ + 1]) > ' ') {
+            ++pos_;
             return;
         }
         SkipSpaceRun();
@@ -99,7 +106,27 @@ private:
     size_t valueOffset_ = 0;
     size_t keyOffset_ = 0;
     bool escaped_ = false;
-    std::vector<bool> first_; // per open container: no member read yet
+    // One bit per open container, the innermost highest: set while no member has been read.
+    uint64_t first_ = 0;
+    int depth_ = 0;
+    static_assert(MaxDepth <= 64);
+    void OpenContainer() {
+        first_ |= uint64_t{1} << depth_;
+        ++depth_;
+    }
+    void CloseContainer() {
+        if (depth_ > 0) {
+            --depth_;
+            first_ &= ~(uint64_t{1} << depth_);
+        }
+    }
+    bool AtFirstMember() const { return depth_ > 0 && ((first_ >> (depth_ - 1)) & 1) != 0; }
+    void MemberRead() {
+        if (depth_ > 0) {
+            first_ &= ~(uint64_t{1} << (depth_ - 1));
+        }
+    }
+    std::string keyScratch_;  // a key that held an escape, decoded
 };
 
 } // namespace vxw

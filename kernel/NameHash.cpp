@@ -1,7 +1,6 @@
 #include "kernel/NameHash.h"
 
 #include <chrono>
-#include <functional>
 
 namespace vxw {
 
@@ -12,12 +11,6 @@ uint64_t NameHashSeed() {
         return ((now * 0x9E3779B97F4A7C15ull) ^ place) | 1;
     }();
     return seed;
-}
-
-uint64_t NameHash(std::string_view name, uint64_t seed) {
-    uint64_t hash = std::hash<std::string_view>{}(name) ^ seed;
-    hash *= 0x9E3779B97F4A7C15ull;
-    return hash ^ (hash >> 29);
 }
 
 } // namespace vxw
