@@ -1116,32 +1116,40 @@ bool DesignLoader::FindSchComp(SchCompData& comp, const PageRef& pageRef, Circui
 }
 
 bool DesignLoader::FindNodes(std::vector<NodeData>& nodes, const CircuitRefs& refs) const {
-    // One side of a node: no component and no index, or a component whose symbol has the entry.
-    auto side = [](const std::string& comp, int32_t index, bool listRead, bool listFound, const NameIndex& comps,
-                   const std::vector<uint32_t>& counts, int32_t& ref) {
-        if (comp.empty()) {
-            return index == 0;
-        }
-        if (!listRead || !listFound) {
-            return false;
-        }
-        const int32_t found = comps.Find(comp);
-        if (found == 0 || static_cast<uint32_t>(index) > counts[static_cast<size_t>(found - 1)]) {
-            return false;
-        }
-        ref = found;
-        return true;
-    };
-    // The components' slots are fetched for the whole net before the first is read.
+    // Each step below waits for memory: the components' slots in the name indexes, then their
+    // entry counts. Each is fetched for the whole net before the first is read.
     for (const NodeData& node : nodes) {
         refs.schComps.Prefetch(node.schComp);
         refs.layComps.Prefetch(node.layComp);
     }
+    // A named component must be found among a list that has been read and whose references
+    // were all found; no component, no index.
+    auto find = [](const std::string& comp, int32_t index, bool listUsable, const NameIndex& comps,
+                   const std::vector<uint32_t>& counts, int32_t& ref) {
+        if (comp.empty()) {
+            return index == 0;
+        }
+        ref = listUsable ? comps.Find(comp) : 0;
+        if (ref != 0) {
+            __builtin_prefetch(&counts[static_cast<size_t>(ref - 1)]);
+        }
+        return ref != 0;
+    };
+    const bool schUsable = refs.schCompsRead && refs.schCompsFound;
+    const bool layUsable = refs.layCompsRead && refs.layCompsFound;
     for (NodeData& node : nodes) {
-        if (!side(node.schComp, node.schEntry, refs.schCompsRead, refs.schCompsFound, refs.schComps,
-                  refs.schEntries, node.schCompRef) ||
-            !side(node.layComp, node.layPin, refs.layCompsRead, refs.layCompsFound, refs.layComps, refs.layPins,
-                  node.layCompRef)) {
+        if (!find(node.schComp, node.schEntry, schUsable, refs.schComps, refs.schEntries, node.schCompRef) ||
+            !find(node.layComp, node.layPin, layUsable, refs.layComps, refs.layPins, node.layCompRef)) {
+            return false;
+        }
+    }
+    // The index must lie within the component's symbol.
+    auto within = [](int32_t ref, int32_t index, const std::vector<uint32_t>& counts) {
+        return ref == 0 || static_cast<uint32_t>(index) <= counts[static_cast<size_t>(ref - 1)];
+    };
+    for (const NodeData& node : nodes) {
+        if (!within(node.schCompRef, node.schEntry, refs.schEntries) ||
+            !within(node.layCompRef, node.layPin, refs.layPins)) {
             return false;
         }
     }
