@@ -655,9 +655,9 @@ CircuitData DesignLoader::Circuit(CircuitRefs& refs) {
             Elements([&](int64_t) {
                 LayCompData& comp = circuit.layComps.emplace_back(LayComp());
                 uint32_t pins = 0;
-                refs.layCompsFound = refs.layCompsFound && FindDeviceAndSymbol(comp.device, comp.symbol,
-                                                                               comp.deviceRef, comp.symbolRef,
-                                                                               pins);
+                refs.layCompsFound =
+                    refs.layCompsFound &&
+                    FindDeviceAndSymbol(comp.device, comp.symbol, comp.deviceRef, comp.symbolRef, pins);
                 refs.layPins.push_back(pins);
             });
             refs.layComps = NameIndex::Of(circuit.layComps);

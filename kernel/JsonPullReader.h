@@ -80,7 +80,7 @@ private:
     // Most calls find the next token right away; only white space takes the loop.
     // A single blank (after a colon or a comma) is the next most common case.
     void SkipSpace() {
-        if (pos_ < size_ && static_cast<unsigned char>(data_[pos_]) > ' ') {
+        if (pos_<size_&& static_cast<unsigned char>(data_[pos_])> ' ') {
             return;
         }
         if (size_ - pos_ >= 2 && data_[pos_] == ' ' && static_cast<unsigned char>(data_[pos_ + 1]) > ' ') {
@@ -126,7 +126,7 @@ private:
             first_ &= ~(uint64_t{1} << (depth_ - 1));
         }
     }
-    std::string keyScratch_;  // a key that held an escape, decoded
+    std::string keyScratch_; // a key that held an escape, decoded
 };
 
 } // namespace vxw

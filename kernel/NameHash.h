@@ -50,7 +50,9 @@ inline uint64_t ShortWord(const char* p, std::size_t n) {
         return Load32(p) | (Load32(p + n - 4) << 32);
     }
     if (n > 0) {
-        const auto byte = [&](std::size_t i) { return static_cast<uint64_t>(static_cast<unsigned char>(p[i])); };
+        const auto byte = [&](std::size_t i) {
+            return static_cast<uint64_t>(static_cast<unsigned char>(p[i]));
+        };
         return (byte(0) << 16) | (byte(n >> 1) << 8) | byte(n - 1);
     }
     return 0;

@@ -255,6 +255,18 @@ TEST(DesignFileRefusal, ReferencesToUnknownObjects) {
          "symbols[0].entries[0].padStack: unknown padstack \"Q\" (not among the symbol's padStacks)"},
         {Doc(R"("streams": [{"name": "DBLABEL"}, {"name": "DBLABEL"}])"),
          "streams[1].name: stream \"DBLABEL\" given twice"},
+        // Faults are reported in the same order whichever list the file gives first.
+        {WithCircuit(R"("nets": [{"name": "N", "nodes": [{"schComp": "U9"}]}], )" + Comps),
+         "circuits[0].nets[0].nodes[0].schComp: unknown schematic component \"U9\""},
+        {WithCircuit(R"("nets": [{"name": "N", "nodes": [{"schComp": "U9"}]}], "traces": [{"net": "M"}],
+                        "schComps": [{"name": "U1", "device": "X"}])"),
+         "circuits[0].schComps[0].device: unknown device \"X\""},
+        {WithCircuit(Comps +
+                     R"(, "traces": [{"net": "M"}], "nets": [{"name": "N", "nodes": [{"layPin": 1}]}])"),
+         "circuits[0].nets[0].nodes[0].layPin: an index without a layout component"},
+        {Doc(R"("circuits": [{"name": "C", "layComps": [{"name": "U1", "symbol": "T"}]}],
+                "symbols": [{"name": "S", "kind": 2}])"),
+         "circuits[0].layComps[0].symbol: unknown symbol \"T\""},
     });
     // The index may equal the entry count, and 0 stands for none.
     EXPECT_TRUE(

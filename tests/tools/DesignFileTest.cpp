@@ -314,5 +314,58 @@ TEST(DesignFile, PositionsFoundByTheLoaderPointWhereNamesWould) {
     }
 }
 
+TEST(DesignFile, ListsInAnyOrderPointWhereTheWritersOrderWould) {
+    // References whose lists come first are found while the file is read, the others after it;
+    // every order of the lists must give the same objects, repeated names included.
+    const std::string devices = R"("devices": [{"name": "D"}, {"name": "D"}])";
+    const std::string symbols =
+        R"("symbols": [{"name": "S", "kind": 1, "entries": [{"name": "1"}, {"name": "2"}]},
+                       {"name": "S", "kind": 2}])";
+    const std::string pages = R"("pages": ["P1", "P2", "P1"])";
+    const std::string schComps = R"("schComps": [{"name": "U1", "page": "P1", "device": "D", "symbol": "S"},
+        {"name": "U1", "page": 1}, {"name": "U2", "page": 2, "symbol": "S"}])";
+    const std::string layComps =
+        R"("layComps": [{"name": "U1", "symbol": "S", "device": "D"}, {"name": "U1"}])";
+    const std::string nets = R"("nets": [{"name": "N", "nodes": [{"schComp": "U1", "schEntry": 2,
+        "layComp": "U1", "layPin": 1}, {"schComp": "U2", "schEntry": 1}, {}]}, {"name": "N"}])";
+    const std::string traces = R"("traces": [{"net": "N", "records": []}, {"records": []}])";
+    auto file = [](std::initializer_list<std::string> top, std::initializer_list<std::string> circuit) {
+        std::string text = R"({"format": "vxw-design", "version": 1)";
+        for (const std::string& member : top) {
+            text += ", " + member;
+        }
+        text += R"(, "circuits": [{"name": "C")";
+        for (const std::string& member : circuit) {
+            text += ", " + member;
+        }
+        return QByteArray::fromStdString(text + "}]}");
+    };
+    const QByteArray orders[] = {
+        file({devices, symbols}, {pages, schComps, layComps, nets, traces}),
+        file({symbols, devices}, {traces, nets, layComps, schComps, pages}),
+        file({devices}, {schComps, pages, nets, layComps, traces}),
+        file({}, {pages, nets, traces, schComps, layComps}),
+    };
+    std::string expected;
+    for (const QByteArray& json : orders) {
+        SCOPED_TRACE(json.toStdString());
+        // Lists left out of the circuit's members go at the top level, after the circuits.
+        QByteArray whole = json;
+        if (!json.contains("\"devices\"")) {
+            whole.insert(whole.size() - 1, QByteArray::fromStdString(", " + devices + ", " + symbols));
+        } else if (!json.contains("\"symbols\"")) {
+            whole.insert(whole.size() - 1, QByteArray::fromStdString(", " + symbols));
+        }
+        DesignFileResult loaded = LoadDesignBytes(whole, QStringLiteral("order.vxd"));
+        ASSERT_TRUE(loaded.Ok()) << loaded.error.toStdString();
+        const auto kernel = MemoryKernel::FromData(std::move(*loaded.design));
+        const std::string references = References(*kernel);
+        if (expected.empty()) {
+            expected = references;
+        }
+        EXPECT_EQ(references, expected);
+    }
+}
+
 } // namespace
 } // namespace vxw
