@@ -7,7 +7,7 @@
 #include "kernel/DesignFile.h"
 
 #include "kernel/DesignFileFormat.h"
-#include "kernel/FileBytes.h"
+#include "kernel/FileTextSource.h"
 #include "kernel/ItemGeometry.h"
 #include "kernel/JsonPullReader.h"
 #include "kernel/KernelRecords.h"
@@ -83,15 +83,12 @@ constexpr int32_t LastLayer = 31;
 class DesignLoader {
 public:
     DesignLoader(const char* data, size_t size) : reader_(data, size) {}
-    // The text lies in `buffer` from `base` on; what the reader has passed is given back as it
-    // goes.
-    DesignLoader(FileBytes& buffer, size_t base)
-        : reader_(buffer.Data() + base, buffer.Size() - base), buffer_(&buffer), base_(base) {}
+    DesignLoader(TextSource& source, ReadWindow window) : reader_(source, window) {}
 
     DesignData Load();
     // Where the reader stands, as a path such as circuits[1].nets[4].nodes[0].layComp.
     std::string Place() const;
-    void LineColumn(size_t offset, int& line, int& column) const { reader_.LineColumn(offset, line, column); }
+    void LineColumn(size_t offset, int& line, int& column) { reader_.LineColumn(offset, line, column); }
 
 private:
     struct Segment {
@@ -170,10 +167,6 @@ private:
     std::vector<NodeData> nodeScratch_;
     std::vector<TraceSegmentData> recordScratch_;
     std::vector<ItemData> itemScratch_;
-    static constexpr size_t ReleaseStep = size_t{4} << 20;
-    FileBytes* buffer_ = nullptr;
-    size_t base_ = 0;
-    size_t nextRelease_ = ReleaseStep;
     // One segment per open container at most, so the reader's depth limit bounds the path.
     std::array<Segment, JsonPullReader::MaxDepth + 1> path_;
     size_t depth_ = 0;
@@ -264,10 +257,6 @@ template <typename F> void DesignLoader::Elements(F&& onElement) {
         onElement(index);
         --depth_;
         ++index;
-        if (buffer_ && reader_.Position() >= nextRelease_) {
-            buffer_->ReleaseBefore(base_ + reader_.Position());
-            nextRelease_ = reader_.Position() + ReleaseStep;
-        }
     }
 }
 
@@ -1314,46 +1303,17 @@ void DesignLoader::Resolve(DesignData& design) {
 
 namespace {
 
-// Line and column of an offset of the text (which begins `base` bytes into the file), read
-// again from the file: the loader gives back what it has passed, and a message may point
-// behind it, at the start of a large object.
-TextPosition PositionInFile(const QString& path, size_t base, size_t offset) {
-    TextPosition position;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(static_cast<qint64>(base))) {
-        return position;
-    }
-    char chunk[1 << 16];
-    while (offset > 0) {
-        const qint64 got = file.read(chunk, static_cast<qint64>(std::min(offset, sizeof chunk)));
-        if (got <= 0) {
-            break;
-        }
-        position.Advance(chunk, static_cast<size_t>(got));
-        offset -= static_cast<size_t>(got);
-    }
-    return position;
-}
-
 size_t ByteOrderMark(const char* data, size_t size) {
     return size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF" ? 3 : 0; // some editors write one
 }
 
-// `path` names the file the loader's buffer was read from, when it gives back what it passed.
-DesignFileResult Load(DesignLoader& loader, const QString& nameForMessages, const FileBytes* buffer,
-                      size_t base) {
+DesignFileResult Load(DesignLoader& loader, const QString& nameForMessages) {
     DesignFileResult result;
     try {
         result.design = loader.Load();
     } catch (const JsonReadError& error) {
         int line = 0, column = 0;
-        if (buffer && buffer->Released() > 0) {
-            const TextPosition position = PositionInFile(nameForMessages, base, error.offset);
-            line = position.line;
-            column = position.column;
-        } else {
-            loader.LineColumn(error.offset, line, column);
-        }
+        loader.LineColumn(error.offset, line, column);
         const std::string place = loader.Place();
         const QString where = QStringLiteral("line %1, column %2").arg(line).arg(column);
         result.error =
@@ -1363,6 +1323,8 @@ DesignFileResult Load(DesignLoader& loader, const QString& nameForMessages, cons
     } catch (const ReferenceError& error) {
         result.error = nameForMessages + QStringLiteral(": ") + QString::fromLatin1(error.place) +
                        QStringLiteral(": ") + QString::fromLatin1(error.cause);
+    } catch (const TextSourceError& error) {
+        result.error = nameForMessages + QStringLiteral(": ") + QString::fromStdString(error.cause);
     } catch (const std::bad_alloc&) {
         result.error = nameForMessages + QStringLiteral(": not enough memory to load the design");
     }
@@ -1380,23 +1342,26 @@ DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameFor
     }
     const size_t base = ByteOrderMark(bytes.constData(), static_cast<size_t>(bytes.size()));
     DesignLoader loader(bytes.constData() + base, static_cast<size_t>(bytes.size()) - base);
-    return Load(loader, nameForMessages, nullptr, base);
+    return Load(loader, nameForMessages);
+}
+
+DesignFileResult LoadDesignText(TextSource& source, const QString& nameForMessages, ReadWindow window) {
+    DesignLoader loader(source, window);
+    return Load(loader, nameForMessages);
 }
 
 DesignFileResult LoadDesignFile(const QString& path) {
     DesignFileResult result;
-    FileBytes bytes;
+    FileTextSource source;
     try {
-        if (!bytes.Read(path, MaxDesignFileSize, &result.error)) {
+        if (!source.Open(path, MaxDesignFileSize, &result.error)) {
             return result;
         }
     } catch (const std::bad_alloc&) {
         result.error = path + QStringLiteral(": not enough memory to load the design");
         return result;
     }
-    const size_t base = ByteOrderMark(bytes.Data(), bytes.Size());
-    DesignLoader loader(bytes, base);
-    return Load(loader, path, &bytes, base);
+    return LoadDesignText(source, path);
 }
 
 } // namespace vxw

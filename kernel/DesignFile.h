@@ -5,6 +5,7 @@
 // half-loaded is ever handed out.
 
 #include "kernel/DesignData.h"
+#include "kernel/JsonPullReader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,6 +27,9 @@ struct DesignFileResult {
 DesignFileResult LoadDesignFile(const QString& path);
 // nameForMessages stands for the file at the start of an error message.
 DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameForMessages);
+// The text as `source` hands it out, through a window of the given size (a file's loading;
+// tests use a small window to see every way a token can meet the window's end).
+DesignFileResult LoadDesignText(TextSource& source, const QString& nameForMessages, ReadWindow window = {});
 
 // The text of the design file (UTF-8 JSON). Answers an empty array and sets *error when the
 // data cannot be written (an angle that is not a finite number).

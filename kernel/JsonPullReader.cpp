@@ -1,5 +1,6 @@
 #include "kernel/JsonPullReader.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -27,12 +28,77 @@ bool IsDigit(char c) {
 
 JsonPullReader::JsonPullReader(const char* data, size_t size) : data_(data), size_(size) {}
 
+// Nothing is read or taken yet: the first call fills the window.
+JsonPullReader::JsonPullReader(TextSource& source, ReadWindow window)
+    : data_(nullptr), size_(0), margin_(std::max<size_t>(window.margin, 1)), source_(&source),
+      capacity_(std::max(window.capacity, 2 * margin_)), baseCapacity_(capacity_) {}
+
+void JsonPullReader::Refill() {
+    if (source_ == nullptr) {
+        return;
+    }
+    const size_t kept = size_ - pos_;
+    if (!window_ || (capacity_ > baseCapacity_ && kept <= baseCapacity_ / 2)) {
+        // A window that grew for one long token goes back to its size.
+        auto fresh = std::make_unique_for_overwrite<char[]>(baseCapacity_);
+        if (kept > 0) {
+            std::memcpy(fresh.get(), data_ + pos_, kept);
+        }
+        window_ = std::move(fresh);
+        capacity_ = baseCapacity_;
+    } else if (kept > 0) {
+        std::memmove(window_.get(), window_.get() + pos_, kept);
+    }
+    data_ = window_.get();
+    base_ += pos_;
+    pos_ = 0;
+    size_ = kept;
+    while (size_ < capacity_) {
+        const size_t got = source_->Read(window_.get() + size_, capacity_ - size_);
+        if (got == 0) {
+            margin_ = 0; // the end is in the window
+            break;
+        }
+        size_ += got;
+    }
+}
+
+bool JsonPullReader::Extend() {
+    if (margin_ == 0) {
+        return false;
+    }
+    if (!window_) {
+        Refill();
+        return size_ > pos_;
+    }
+    if (size_ == capacity_) {
+        const size_t remaining = source_->Remaining();
+        if (remaining == 0) {
+            margin_ = 0;
+            return false;
+        }
+        const size_t grown = std::max(capacity_ + 1, std::min(2 * capacity_, size_ + remaining));
+        auto bigger = std::make_unique_for_overwrite<char[]>(grown);
+        std::memcpy(bigger.get(), window_.get(), size_);
+        window_ = std::move(bigger);
+        data_ = window_.get();
+        capacity_ = grown;
+    }
+    const size_t got = source_->Read(window_.get() + size_, capacity_ - size_);
+    if (got == 0) {
+        margin_ = 0;
+        return false;
+    }
+    size_ += got;
+    return true;
+}
+
 void JsonPullReader::Fail(size_t offset, std::string cause) const {
     throw JsonReadError{offset, std::move(cause)};
 }
 
 void JsonPullReader::SkipSpaceRun() {
-    while (pos_ < size_) {
+    while (pos_ < size_ || Extend()) {
 #ifdef __SSE2__
         // A line's indentation comes in long runs of blanks: sixteen bytes at a time.
         if (size_ - pos_ >= 16) {
@@ -67,7 +133,7 @@ JsonPullReader::Token JsonPullReader::Peek() {
     if (pos_ >= size_) {
         FailHere("unexpected end of the file");
     }
-    valueOffset_ = pos_;
+    valueOffset_ = base_ + pos_;
     const char c = data_[pos_];
     switch (c) {
     case '{':
@@ -101,12 +167,13 @@ JsonPullReader::Token JsonPullReader::Peek() {
 void JsonPullReader::BeginObject() {
     Expect('{', "an object");
     if (depth_ >= MaxDepth) {
-        Fail(pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
+        Fail(base_ + pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
     }
     OpenContainer();
 }
 
 bool JsonPullReader::NextKey(std::string_view& key) {
+    Prepare();
     SkipSpace();
     if (pos_ >= size_) {
         FailHere("unexpected end of the file inside an object");
@@ -126,18 +193,26 @@ bool JsonPullReader::NextKey(std::string_view& key) {
     if (pos_ >= size_ || data_[pos_] != '"') {
         FailHere("expected a key in double quotes");
     }
-    keyOffset_ = pos_;
+    keyOffset_ = base_ + pos_;
     ++pos_;
+    const size_t start = pos_;
     if (const size_t end = PlainRunEnd(pos_); end < size_ && data_[end] == '"') {
         escaped_ = false;
-        key = std::string_view(data_ + pos_, end - pos_);
         pos_ = end + 1;
+        // Nearly always the colon follows at once. Looking further may move the window, so the
+        // view is taken after.
+        if (pos_ < size_ && data_[pos_] == ':') {
+            ++pos_;
+        } else {
+            Expect(':', "':' after the key");
+        }
+        key = std::string_view(data_ + start, end - start);
     } else {
         keyScratch_.clear();
         ReadStringBody(keyScratch_);
+        Expect(':', "':' after the key");
         key = keyScratch_;
     }
-    Expect(':', "':' after the key");
     MemberRead();
     return true;
 }
@@ -145,12 +220,13 @@ bool JsonPullReader::NextKey(std::string_view& key) {
 void JsonPullReader::BeginArray() {
     Expect('[', "an array");
     if (depth_ >= MaxDepth) {
-        Fail(pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
+        Fail(base_ + pos_ - 1, "nesting deeper than " + std::to_string(MaxDepth) + " levels");
     }
     OpenContainer();
 }
 
 bool JsonPullReader::NextElement() {
+    Prepare();
     SkipSpace();
     if (pos_ >= size_) {
         FailHere("unexpected end of the file inside an array");
@@ -206,13 +282,13 @@ size_t JsonPullReader::PlainRunEnd(size_t from) const {
 
 void JsonPullReader::ReadStringBody(std::string& out) {
     escaped_ = false;
-    while (pos_ < size_) {
+    while (pos_ < size_ || Extend()) {
         // Copy a run of plain ASCII at once.
         const size_t end = PlainRunEnd(pos_);
         out.append(data_ + pos_, end - pos_);
         pos_ = end;
         if (pos_ >= size_) {
-            break;
+            continue; // the window's end, perhaps not the text's
         }
         const auto c = static_cast<unsigned char>(data_[pos_]);
         if (c == '"') {
@@ -223,7 +299,7 @@ void JsonPullReader::ReadStringBody(std::string& out) {
         uint32_t code = 0;
         if (c == '\\') {
             escaped_ = true;
-            if (pos_ + 1 >= size_) {
+            if (!Available(2)) {
                 break;
             }
             const char e = data_[pos_ + 1];
@@ -255,20 +331,20 @@ void JsonPullReader::ReadStringBody(std::string& out) {
                 break;
             case 'u':
                 code = ReadHex4();
-                if (code >= 0xD800 && code <= 0xDBFF && pos_ + 1 < size_ && data_[pos_] == '\\' &&
+                if (code >= 0xD800 && code <= 0xDBFF && Available(2) && data_[pos_] == '\\' &&
                     data_[pos_ + 1] == 'u') {
                     pos_ += 2;
                     const uint32_t low = ReadHex4();
                     if (low < 0xDC00 || low > 0xDFFF) {
-                        Fail(start, "invalid surrogate pair in a \\u escape");
+                        Fail(base_ + start, "invalid surrogate pair in a \\u escape");
                     }
                     code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
                 } else if (code >= 0xD800 && code <= 0xDFFF) {
-                    Fail(start, "invalid surrogate in a \\u escape");
+                    Fail(base_ + start, "invalid surrogate in a \\u escape");
                 }
                 break;
             default:
-                Fail(start, "invalid escape in a string");
+                Fail(base_ + start, "invalid escape in a string");
             }
         } else if (c < 0x20) {
             FailHere("control character in a string (write it as an escape)");
@@ -276,7 +352,7 @@ void JsonPullReader::ReadStringBody(std::string& out) {
             code = ReadUtf8(c);
         }
         if (code > 0xFF) {
-            Fail(start, "character " + CodePointText(code) + " is outside Latin-1");
+            Fail(base_ + start, "character " + CodePointText(code) + " is outside Latin-1");
         }
         out.push_back(static_cast<char>(code));
     }
@@ -284,7 +360,7 @@ void JsonPullReader::ReadStringBody(std::string& out) {
 }
 
 uint32_t JsonPullReader::ReadHex4() {
-    if (size_ - pos_ < 4) {
+    if (!Available(4)) {
         FailHere("incomplete \\u escape");
     }
     uint32_t value = 0;
@@ -326,7 +402,7 @@ uint32_t JsonPullReader::ReadUtf8(unsigned char lead) {
     } else {
         FailHere("invalid UTF-8");
     }
-    if (size_ - pos_ < static_cast<size_t>(length)) {
+    if (!Available(static_cast<size_t>(length))) {
         FailHere("invalid UTF-8");
     }
     for (int i = 1; i < length; ++i) {
@@ -372,6 +448,10 @@ inline int JsonPullReader::ShortDigitRun(size_t from, uint64_t& value) const {
 
 bool JsonPullReader::ReadWhole(int64_t& value) {
     SkipSpace();
+    // A sign, 18 digits and the byte after them: held whole, the window's end is the text's.
+    if (size_ - pos_ < 20) [[unlikely]] {
+        Available(20);
+    }
     size_t p = pos_;
     const bool negative = p < size_ && data_[p] == '-';
     if (negative) {
@@ -396,7 +476,7 @@ bool JsonPullReader::ReadWhole(int64_t& value) {
     if (p == digits || longer || real) {
         return false;
     }
-    valueOffset_ = pos_;
+    valueOffset_ = base_ + pos_;
     pos_ = p;
     value = negative ? -static_cast<int64_t>(whole) : static_cast<int64_t>(whole);
     return true;
@@ -429,7 +509,7 @@ bool JsonPullReader::ReadWholeArray(int64_t* values, size_t count) {
         return false;
     }
     ++pos_;
-    valueOffset_ = start;
+    valueOffset_ = base_ + start;
     return true;
 }
 
@@ -437,43 +517,45 @@ double JsonPullReader::ReadNumber() {
     SkipSpace();
     const size_t start = pos_;
     size_t p = pos_;
-    if (p < size_ && data_[p] == '-') {
+    // A number longer than the margin may run past the window's end.
+    const auto held = [this](size_t at) { return at < size_ || Extend(); };
+    if (held(p) && data_[p] == '-') {
         ++p;
     }
-    if (p < size_ && data_[p] == '0') {
+    if (held(p) && data_[p] == '0') {
         ++p;
-    } else if (p < size_ && IsDigit(data_[p])) {
-        while (p < size_ && IsDigit(data_[p])) {
+    } else if (held(p) && IsDigit(data_[p])) {
+        while (held(p) && IsDigit(data_[p])) {
             ++p;
         }
     } else {
-        Fail(start, "invalid number");
+        Fail(base_ + start, "invalid number");
     }
-    if (p < size_ && data_[p] == '.') {
+    if (held(p) && data_[p] == '.') {
         ++p;
-        if (p >= size_ || !IsDigit(data_[p])) {
-            Fail(start, "invalid number");
+        if (!held(p) || !IsDigit(data_[p])) {
+            Fail(base_ + start, "invalid number");
         }
-        while (p < size_ && IsDigit(data_[p])) {
+        while (held(p) && IsDigit(data_[p])) {
             ++p;
         }
     }
-    if (p < size_ && (data_[p] == 'e' || data_[p] == 'E')) {
+    if (held(p) && (data_[p] == 'e' || data_[p] == 'E')) {
         ++p;
-        if (p < size_ && (data_[p] == '+' || data_[p] == '-')) {
+        if (held(p) && (data_[p] == '+' || data_[p] == '-')) {
             ++p;
         }
-        if (p >= size_ || !IsDigit(data_[p])) {
-            Fail(start, "invalid number");
+        if (!held(p) || !IsDigit(data_[p])) {
+            Fail(base_ + start, "invalid number");
         }
-        while (p < size_ && IsDigit(data_[p])) {
+        while (held(p) && IsDigit(data_[p])) {
             ++p;
         }
     }
     double value = 0;
     const auto [end, error] = std::from_chars(data_ + start, data_ + p, value);
     if (error != std::errc() || end != data_ + p || !std::isfinite(value)) {
-        Fail(start, "number out of range");
+        Fail(base_ + start, "number out of range");
     }
     pos_ = p;
     return value;
@@ -481,11 +563,11 @@ double JsonPullReader::ReadNumber() {
 
 bool JsonPullReader::ReadBool() {
     SkipSpace();
-    if (size_ - pos_ >= 4 && std::memcmp(data_ + pos_, "true", 4) == 0) {
+    if (Available(4) && std::memcmp(data_ + pos_, "true", 4) == 0) {
         pos_ += 4;
         return true;
     }
-    if (size_ - pos_ >= 5 && std::memcmp(data_ + pos_, "false", 5) == 0) {
+    if (Available(5) && std::memcmp(data_ + pos_, "false", 5) == 0) {
         pos_ += 5;
         return false;
     }
@@ -494,7 +576,7 @@ bool JsonPullReader::ReadBool() {
 
 void JsonPullReader::ReadNull() {
     SkipSpace();
-    if (size_ - pos_ >= 4 && std::memcmp(data_ + pos_, "null", 4) == 0) {
+    if (Available(4) && std::memcmp(data_ + pos_, "null", 4) == 0) {
         pos_ += 4;
         return;
     }
@@ -522,9 +604,13 @@ void TextPosition::Advance(const char* text, size_t size) {
     }
 }
 
-void JsonPullReader::LineColumn(size_t offset, int& line, int& column) const {
+void JsonPullReader::LineColumn(size_t offset, int& line, int& column) {
     TextPosition position;
-    position.Advance(data_, offset > size_ ? size_ : offset);
+    if (source_ != nullptr) {
+        position = source_->PositionOf(offset);
+    } else {
+        position.Advance(data_, offset > size_ ? size_ : offset);
+    }
     line = position.line;
     column = position.column;
 }

@@ -1,6 +1,7 @@
 // Design files: every refusal names the file, the place and the cause, and hands out no design.
 
 #include "kernel/DesignFile.h"
+#include "tests/tools/WindowedLoad.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@ using ::testing::StartsWith;
 std::string Refusal(const QByteArray& json) {
     const DesignFileResult result = LoadDesignBytes(json, QStringLiteral("t.vxd"));
     EXPECT_FALSE(result.design.has_value()) << json.toStdString();
+    test::ExpectEveryWindowAgrees(json, result, QStringLiteral("t.vxd"));
     return result.error.toStdString();
 }
 
@@ -333,8 +335,8 @@ TEST(DesignFileRefusal, FileLevelProblems) {
 }
 
 TEST(DesignFileRefusal, LargeFileNamesTheSamePlacesAsItsBytes) {
-    // A file is given back as the loader passes it, so a message about an object that began
-    // megabytes earlier is placed by reading the file again: it must read as the bytes would.
+    // A file is read through a window, so a message about an object that began megabytes
+    // earlier is placed by reading the file again: it must read as the bytes would.
     std::string nodes;
     for (int i = 0; i < 160000; ++i) {
         nodes += i == 0 ? "\n" : ",\n";

@@ -7,6 +7,7 @@
 #include "kernel/KernelWalk.h"
 #include "kernel/MemoryKernel.h"
 #include "tests/tools/DataText.h"
+#include "tests/tools/WindowedLoad.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,6 +94,11 @@ DesignData Reload(const DesignData& design) {
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     const DesignFileResult result = LoadDesignBytes(json, QStringLiteral("round.vxd"));
     EXPECT_TRUE(result.Ok()) << result.error.toStdString() << "\n" << json.toStdString();
+    test::ExpectEveryWindowAgrees(json, result, QStringLiteral("round.vxd"));
+    // Runs of blanks far longer than the window make it grow within a token's call.
+    QByteArray spaced = json;
+    spaced.replace("\n", "\n" + QByteArray(3000, ' '));
+    test::ExpectEveryWindowAgrees(spaced, result, QStringLiteral("round.vxd"));
     return result.design.value_or(DesignData());
 }
 
@@ -145,6 +151,7 @@ TEST(DesignFile, HandWrittenFileGivesTheData) {
 })";
     const DesignFileResult result = LoadDesignBytes(json, QStringLiteral("demo.vxd"));
     ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+    test::ExpectEveryWindowAgrees(json, result, QStringLiteral("demo.vxd"));
     const DesignData& d = *result.design;
     EXPECT_EQ(d.layerNames[1], "GND");
     EXPECT_EQ(d.layerNames[2], "");
