@@ -156,6 +156,8 @@ NodeClickPlan PlanNodeClick(const ExplorerModel& model, int index, const NodeCli
         plan.Panels[1] = text;
         plan.Title = context.PageSelectAll ? header + QStringLiteral("List of all Page(s) in ") + circuitText
                                            : header + listOf + text + QStringLiteral(" in ") + circuitText;
+        // The view holds one circuit's hierarchy only while its Hierarchy node is selected.
+        plan.ClearHierarchyView = true;
     } else if (const int libraryKind = LibraryKindOfNode(kind); libraryKind > 0) {
         static const char* const fileWords[] = {"part file ", "symbol file ", "package file ",
                                                 "padstack file "};

@@ -95,6 +95,7 @@ QString SymbolBlock(const LibraryReportContext& context, const QString& symbols,
 QString BuildPartDetail(const LibraryReportContext& context, const QString& name, const QString& libraryText,
                         const PartAttributes& attributes, CrossReferenceRecord& record) {
     const TokenList& tokens = attributes.tokens;
+    record = CrossReferenceRecord(); // a list whose block is not shown holds nothing
     QString text = QStringLiteral("PART: ") + name + kBreak;
     AppendLine(text, context, 22, "LIBRARY: ", libraryText);
     AppendLine(text, context, 23, "MANUFACTURER: ", tokens.Token(4));

@@ -80,48 +80,40 @@ TEST_F(NodeActionsTest, SelectAllVariantsReplaceTheCircuitAndPageTitles) {
     EXPECT_EQ(Click("VX5_1").Title, kHeader + "List of Diagram in Circuit[ MAIN ]");
 }
 
-TEST_F(NodeActionsTest, HierarchyViewIsClearedByEveryKindButHierarchy) {
-    for (const char* key : {"VX1", "VX2", "PART", "PAD", "VX3", "VX4_1", "VX5_1", "VX7_1", "VX7_1NET"}) {
-        const NodeClickPlan plan = Click(key);
-        EXPECT_TRUE(plan.ClearHierarchyView) << key;
-        EXPECT_FALSE(plan.RunHierarchyList) << key;
-    }
-    const NodeClickPlan hierarchy = Click("VX7_2HIERARCHY");
-    EXPECT_FALSE(hierarchy.ClearHierarchyView);
-    EXPECT_TRUE(hierarchy.RunHierarchyList);
-    EXPECT_EQ(hierarchy.HierarchyCircuitKey, QStringLiteral("VX4_2"));
-    EXPECT_EQ(Click("PACKAGE").LibraryKind, 3);
-    EXPECT_EQ(Click("VX4_1").LibraryKind, 0);
-}
-
-TEST_F(NodeActionsTest, CommandsAndPopupBandsPerKind) {
+// The hierarchy view: 'c' cleared, 'r' filled by the hierarchy list.
+TEST_F(NodeActionsTest, CommandsPopupBandsAndHierarchyViewPerKind) {
     const QStringList all{"format", "property", "preview"};
     const QStringList library{"property",         "preview",   "librarypath", "mnuLibraryItemFind",
                               "mnuLibraryOutAll", "smallicon", "list",        "details",
                               "options"};
-    const std::tuple<const char*, QStringList, const char*> cases[] = {
-        {"VX1", {}, ""},
-        {"VX2", {"librarypath"}, "popLibrary"},
-        {"PART", library, "popPart"},
-        {"SYMBOL", library, "popSymbol"},
-        {"PACKAGE", library, "popPackage"},
-        {"PAD", library, "popPadstack"},
-        {"VX3", all, "popProject"},
-        {"VX4_1", all, "popCircuit"},
-        {"VX5_1", all, "popDiagram"},
-        {"VX7_1", all, "popLayout"},
-        {"VX7_1NET", all, "popNet"},
-        {"VX7_1HIERARCHY", {"preview"}, "popHirarchy"},
-        {"VX6_1_2", {"property", "preview"}, "popPage"},
+    const std::tuple<const char*, QStringList, const char*, char> cases[] = {
+        {"VX1", {}, "", 'c'},
+        {"VX2", {"librarypath"}, "popLibrary", 'c'},
+        {"PART", library, "popPart", 'c'},
+        {"SYMBOL", library, "popSymbol", 'c'},
+        {"PACKAGE", library, "popPackage", 'c'},
+        {"PAD", library, "popPadstack", 'c'},
+        {"VX3", all, "popProject", 'c'},
+        {"VX4_1", all, "popCircuit", 'c'},
+        {"VX5_1", all, "popDiagram", 'c'},
+        {"VX7_1", all, "popLayout", 'c'},
+        {"VX7_1NET", all, "popNet", 'c'},
+        {"VX7_1HIERARCHY", {"preview"}, "popHirarchy", 'r'},
+        {"VX6_1_2", {"property", "preview"}, "popPage", 'c'},
     };
-    for (const auto& [key, commands, band] : cases) {
+    for (const auto& [key, commands, band, view] : cases) {
         const NodeClickPlan plan = Click(key);
         EXPECT_EQ(plan.EnabledCommands, commands) << key;
         EXPECT_EQ(PopupBandForKind(plan.Kind), QLatin1String(band)) << key;
         for (const QString& command : commands) {
             EXPECT_TRUE(NodeClickCommands().contains(command)) << key;
         }
+        EXPECT_EQ(plan.ClearHierarchyView, view == 'c') << key;
+        EXPECT_EQ(plan.RunHierarchyList, view == 'r') << key;
     }
+    EXPECT_EQ(Click("VX7_2HIERARCHY").HierarchyCircuitKey, QStringLiteral("VX4_2"));
+    EXPECT_EQ(Click("PACKAGE").LibraryKind, 3);
+    EXPECT_EQ(Click("VX4_1").LibraryKind, 0);
 }
 
 TEST_F(NodeActionsTest, ClickWithoutAKindOnlyResets) {

@@ -38,6 +38,12 @@ protected:
                                record_);
     }
 
+    QString RecordText() const {
+        return QStringList{record_.packagesFound.join(','), record_.packagesMissing.join(','),
+                           record_.symbolsFound.join(','), record_.symbolsMissing.join(',')}
+            .join(QStringLiteral(" | "));
+    }
+
     std::unique_ptr<MemoryKernel> kernel_ = DesignBuilder().Build();
     RecordingInterface ui_;
     FakeLookup lookup_;
@@ -68,9 +74,12 @@ TEST_F(PartDetailTest, EveryLineInOrderAndNoLookUpForNonePackageOrEmptySymbols) 
                                            "VXSPICE SIMULATION REF.: sr\r\n"));
         EXPECT_TRUE(lookup_.asked.isEmpty());
         // The look-ups that were not made leave no names from before.
-        EXPECT_TRUE(record_.packagesFound.isEmpty());
-        EXPECT_TRUE(record_.symbolsMissing.isEmpty());
+        EXPECT_EQ(RecordText(), " |  |  | ");
     }
+    // Nor do blocks that are not shown.
+    record_ = CrossReferenceRecord{{QStringLiteral("stale")}, {}, {QStringLiteral("stale")}, {}};
+    Build({22}, "PWR", Part("SOIC14", "NAND2"));
+    EXPECT_EQ(RecordText(), " |  |  | ");
 }
 
 TEST_F(PartDetailTest, FoundInTwoFilesAndMissingNameCountedButNotPrinted) {
@@ -83,10 +92,7 @@ TEST_F(PartDetailTest, FoundInTwoFilesAndMissingNameCountedButNotPrinted) {
                                    "\r\n[SYMBOLS FOUND IN OTHER FILES]\r\n\r\n"
                                    "\r\n**NAND2**\r\n\tlogic.SYMBOL\r\n\tmisc.SYMBOL\r\n\r\n"
                                    "\r\n"));
-    EXPECT_EQ(record_.packagesFound, QStringList{QStringLiteral("SOIC14")});
-    EXPECT_TRUE(record_.packagesMissing.isEmpty());
-    EXPECT_EQ(record_.symbolsFound, QStringList{QStringLiteral("NAND2")});
-    EXPECT_EQ(record_.symbolsMissing, QStringList{QStringLiteral("XOR2")});
+    EXPECT_EQ(RecordText(), "SOIC14 |  | NAND2 | XOR2");
 }
 
 TEST_F(PartDetailTest, TwoFoundNamesStartWithTwoLineBreaks) {
@@ -103,8 +109,7 @@ TEST_F(PartDetailTest, AllMissingListsEveryMissingSymbol) {
     EXPECT_EQ(text, QStringLiteral("PART: MCU\r\n"
                                    "\r\n[PACKAGE QFN32 NOT FOUND IN OTHER FILES]\r\n\r\n\r\n"
                                    "\r\n[SYMBOLS NOT FOUND IN OTHER FILES]\r\n\r\n\r\nMCU32\r\nXOR2\r\n"));
-    EXPECT_EQ(record_.packagesMissing, QStringList{QStringLiteral("QFN32")});
-    EXPECT_EQ(record_.symbolsMissing, (QStringList{QStringLiteral("MCU32"), QStringLiteral("XOR2")}));
+    EXPECT_EQ(RecordText(), " | QFN32 |  | MCU32,XOR2");
 }
 
 TEST_F(PartDetailTest, RepeatedSymbolNamesShownEachTimeButRecordedOnce) {
@@ -114,30 +119,27 @@ TEST_F(PartDetailTest, RepeatedSymbolNamesShownEachTimeButRecordedOnce) {
     const QString xorName = QStringLiteral("1:XOR2");
     EXPECT_EQ(lookup_.asked, (QStringList{nand, nand, nand, nand, xorName, xorName}));
     EXPECT_EQ(text.count(QStringLiteral("**NAND2**")), 4);
-    EXPECT_EQ(record_.symbolsFound, QStringList{QStringLiteral("NAND2")});
-    EXPECT_EQ(record_.symbolsMissing, QStringList{QStringLiteral("XOR2")});
+    EXPECT_EQ(RecordText(), " |  | NAND2 | XOR2");
 
     // With nothing found, the missing list names a repeated name each time.
     const QString none = Build({62}, "M", Part("SOIC14", "MCU32, MCU32,XOR2"));
     EXPECT_TRUE(none.endsWith(QStringLiteral("[SYMBOLS NOT FOUND IN OTHER FILES]\r\n\r\n"
                                              "\r\nMCU32\r\nMCU32\r\nXOR2\r\n")))
         << none.toStdString();
-    EXPECT_EQ(record_.symbolsMissing, (QStringList{QStringLiteral("MCU32"), QStringLiteral("XOR2")}));
+    EXPECT_EQ(RecordText(), " |  |  | MCU32,XOR2");
 }
 
 TEST_F(PartDetailTest, RecordListsCompareNamesExactly) {
     // The files are asked by the name as written; the record tells "nand2" from "NAND2".
     lookup_.symbolFiles.push_back({QStringLiteral("lower.SYMBOL"), {QStringLiteral("nand2")}});
     Build({62}, "Q", Part("SOIC14", "NAND2,nand2,NAND2"));
-    EXPECT_EQ(record_.symbolsFound, (QStringList{QStringLiteral("NAND2"), QStringLiteral("nand2")}));
+    EXPECT_EQ(RecordText(), " |  | NAND2,nand2 | ");
 }
 
-TEST_F(PartDetailTest, AllFieldsHiddenGivesNameLineOnlyAndNoLookUp) {
+TEST_F(PartDetailTest, FewFieldsShownGiveTheirLinesOnlyAndNoLookUp) {
     EXPECT_EQ(Build({}, "74HC00", Part("SOIC14", "NAND2")), QStringLiteral("PART: 74HC00\r\n"));
     EXPECT_TRUE(lookup_.asked.isEmpty());
-}
-
-TEST_F(PartDetailTest, AttributeTextWithoutBlankIsPackageOnly) {
+    // An attribute text without a blank is the package alone.
     const QString text = Build({29, 45}, "BARE", SplitPartAttributes(QStringLiteral("SOIC8")));
     EXPECT_EQ(text, QStringLiteral("PART: BARE\r\nSYMBOL: \r\nPACKAGE: SOIC8\r\n"));
 }
