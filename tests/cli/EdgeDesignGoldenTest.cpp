@@ -8,70 +8,34 @@
 
 #include "tests/cli/GoldenSuite.h"
 
-#include <QTemporaryDir>
-
-#include "tests/ToolRun.h"
-
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
-using vxw::test::ExpectGolden;
-using vxw::test::MakeSuite;
-using vxw::test::NodeLists;
-
-struct EdgeDesign {
-    const char* stem;  // tests/cli/designs/<stem>.vxd, tests/cli/golden/edge/<stem>.txt
-    const char* kinds; // explorer kind letters whose lists are taken
-};
-
-void CheckDesign(const EdgeDesign& design) {
-    QTemporaryDir home;
-    const QString suite = home.filePath("suite");
-    ASSERT_TRUE(MakeSuite(suite, {}));
-    const QProcessEnvironment env = vxw::test::GoldenEnvironment(home.path());
-    const QString file = QStringLiteral(LG_SOURCE_DIR "/tests/cli/designs/%1.vxd").arg(design.stem);
-    const QStringList common{"--suite-dir", suite, "--design", file};
-
-    const vxw::ToolRun tree = vxw::RunTool("listgen", common + QStringList{"tree"}, env);
-    ASSERT_EQ(tree.status, 0) << design.stem << "\n" << tree.err;
-    std::string text;
-    // The first circuit and page node also list everything with "Select All".
-    for (const QStringList& arguments : NodeLists(tree.out, design.kinds, "CG")) {
-        const vxw::ToolRun run = vxw::RunTool("listgen", common + QStringList{"list"} + arguments, env);
-        EXPECT_EQ(run.status, 0) << design.stem << " " << arguments.join(' ').toStdString() << "\n"
-                                 << run.err;
-        text += "==== list " + arguments.join(' ').toStdString() + "\n" + run.out + "\n";
+TEST(EdgeDesignGolden, EveryListOfTheChosenKinds) {
+    const struct {
+        const char* stem;  // tests/cli/designs/<stem>.vxd, tests/cli/golden/edge/<stem>.txt
+        const char* kinds; // explorer kind letters whose lists are taken
+    } designs[] = {
+        {"reports-edge", "PCDGBNH"},   // odd components, pages and labels
+        {"layout-edge", "BN"},         // layouts and nets of odd boards
+        {"hierarchy-edge", "H"},       // hierarchies nested, recursive and orphaned
+        {"repeated-names", "PCDGBNH"}, // repeated and blank names
+        {"latin1-case", "PCDGBNH"},    // 8-bit letters in headings and names
+        {"simulation-edge", "P"},      // the simulation summary of odd symbols
+    };
+    for (const auto& design : designs) {
+        SCOPED_TRACE(design.stem);
+        const vxw::test::GoldenSuite suite;
+        ASSERT_TRUE(suite.made);
+        const QString file = QStringLiteral(LG_SOURCE_DIR "/tests/cli/designs/%1.vxd").arg(design.stem);
+        const vxw::ToolRun tree = suite.Run(file, {"tree"});
+        EXPECT_EQ(tree.status, 0) << tree.err;
+        // The first circuit and page node also list everything with "Select All".
+        vxw::test::ExpectGolden(
+            QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/edge/%1.txt").arg(design.stem),
+            suite.ListNodes(file, tree.out, design.kinds, "CG"), design.stem);
     }
-
-    ExpectGolden(QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/edge/%1.txt").arg(design.stem), text,
-                 design.stem);
-}
-
-TEST(EdgeDesignGolden, ReportsOfOddComponentsPagesAndLabels) {
-    CheckDesign({"reports-edge", "PCDGBNH"});
-}
-
-TEST(EdgeDesignGolden, LayoutsAndNetsOfOddBoards) {
-    CheckDesign({"layout-edge", "BN"});
-}
-
-TEST(EdgeDesignGolden, HierarchiesNestedRecursiveAndOrphaned) {
-    CheckDesign({"hierarchy-edge", "H"});
-}
-
-TEST(EdgeDesignGolden, RepeatedAndBlankNames) {
-    CheckDesign({"repeated-names", "PCDGBNH"});
-}
-
-TEST(EdgeDesignGolden, EightBitLettersInHeadingsAndNames) {
-    CheckDesign({"latin1-case", "PCDGBNH"});
-}
-
-TEST(EdgeDesignGolden, SimulationSummaryOfOddSymbols) {
-    CheckDesign({"simulation-edge", "P"});
 }
 
 } // namespace

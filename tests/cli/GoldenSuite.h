@@ -1,14 +1,16 @@
 #pragma once
 // What the golden-file tests of the listgen executable share: a suite folder like the sample one
-// whose settings hide chosen fields, a fixed date, the nodes the `tree` command lists and the
-// list commands for them, and the files they compare with and (with LG_UPDATE_GOLDEN=1) rewrite.
+// whose settings hide chosen fields, a fixed date, the nodes the `tree` command lists and their
+// lists, and the files they compare with and (with LG_UPDATE_GOLDEN=1) rewrite.
 
 #include "listgen/FieldProfile.h"
+#include "tests/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -113,24 +115,44 @@ inline std::vector<TreeNode> ReadTree(const std::string& out) {
     return nodes;
 }
 
-// The list commands' arguments for the nodes of `kinds` in the `tree` output, in its order; the
-// first node of each kind in `selectAllKinds` is listed a second time with "Select All".
-inline std::vector<QStringList> NodeLists(const std::string& tree, const char* kinds,
-                                          const char* selectAllKinds) {
-    std::vector<QStringList> lists;
-    std::string selectedAll;
-    for (const TreeNode& node : ReadTree(tree)) {
-        if (!std::strchr(kinds, node.kind)) {
-            continue;
-        }
-        const QString key = QString::fromStdString(node.key);
-        lists.push_back({key});
-        if (std::strchr(selectAllKinds, node.kind) && selectedAll.find(node.kind) == std::string::npos) {
-            selectedAll += node.kind;
-            lists.push_back({key, "--select-all"});
-        }
+// listgen runs in a suite folder of their own (see MakeSuite), in the golden environment.
+struct GoldenSuite {
+    explicit GoldenSuite(const std::set<int16_t>& hidden = {})
+        : made(MakeSuite(home.filePath("suite"), hidden)), env(GoldenEnvironment(home.path())) {}
+
+    ToolRun Run(const QString& design, const QStringList& arguments, const QByteArray& input = {}) const {
+        return RunTool("listgen",
+                       QStringList{"--suite-dir", home.filePath("suite"), "--design", design} + arguments,
+                       env, input);
     }
-    return lists;
-}
+
+    // Every list of the nodes of `kinds` in the `tree` output, in its order, each behind a line
+    // naming its command; the first node of each kind in `selectAllKinds` is listed a second
+    // time with "Select All".
+    std::string ListNodes(const QString& design, const std::string& tree, const char* kinds,
+                          const char* selectAllKinds) const {
+        std::string text, selectedAll;
+        for (const TreeNode& node : ReadTree(tree)) {
+            if (!std::strchr(kinds, node.kind)) {
+                continue;
+            }
+            std::vector<QStringList> lists{{QString::fromStdString(node.key)}};
+            if (std::strchr(selectAllKinds, node.kind) && selectedAll.find(node.kind) == std::string::npos) {
+                selectedAll += node.kind;
+                lists.push_back({lists[0][0], "--select-all"});
+            }
+            for (const QStringList& arguments : lists) {
+                const ToolRun run = Run(design, QStringList{"list"} + arguments);
+                EXPECT_EQ(run.status, 0) << arguments.join(' ').toStdString() << "\n" << run.err;
+                text += "==== list " + arguments.join(' ').toStdString() + "\n" + run.out + "\n";
+            }
+        }
+        return text;
+    }
+
+    QTemporaryDir home;
+    bool made;
+    QProcessEnvironment env;
+};
 
 } // namespace vxw::test

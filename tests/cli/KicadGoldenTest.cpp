@@ -8,8 +8,6 @@
 
 #include "tests/cli/GoldenSuite.h"
 
-#include "tests/ToolRun.h"
-
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -21,71 +19,52 @@
 
 namespace {
 
-using vxw::test::ExpectGolden;
-using vxw::test::MakeSuite;
-using vxw::test::NodeLists;
 using vxw::test::ReadTree;
 using vxw::test::TreeNode;
 using vxw::test::WriteGolden;
 
+const QString TwoSheet = QStringLiteral(LG_SOURCE_DIR "/tests/cli/kicad/twosheet/twosheet");
+
 class KicadDesigns : public ::testing::Test {
 protected:
-    void SetUp() override {
-        suite_ = home_.filePath("suite");
-        ASSERT_TRUE(MakeSuite(suite_, {}));
-        env_ = vxw::test::GoldenEnvironment(home_.path());
-    }
-    vxw::ToolRun Run(const QString& design, const QStringList& arguments, const QByteArray& input = {}) {
-        return vxw::RunTool("listgen", QStringList{"--suite-dir", suite_, "--design", design} + arguments,
-                            env_, input);
-    }
-    void CheckGolden(const char* file, const char* kinds, const char* golden);
-
-    QTemporaryDir home_;
-    QString suite_;
-    QProcessEnvironment env_;
+    void SetUp() override { ASSERT_TRUE(suite_.made); }
+    vxw::test::GoldenSuite suite_;
 };
 
-// `info`, then every list of the chosen node kinds in explorer order, each behind a line naming
-// its command.
-void KicadDesigns::CheckGolden(const char* file, const char* kinds, const char* golden) {
-    const QString design = QStringLiteral(LG_SOURCE_DIR "/tests/cli/kicad/twosheet/") + QLatin1String(file);
-    const vxw::ToolRun info = Run(design, {"info"});
-    ASSERT_EQ(info.status, 0) << info.err;
-    // The first line names the file as given; the rest does not depend on where the tree lies.
-    std::string text = "==== info\n" + info.out.substr(info.out.find('\n') + 1);
-    const vxw::ToolRun tree = Run(design, {"tree"});
-    ASSERT_EQ(tree.status, 0) << tree.err;
-    text += "==== tree\n" + tree.out;
-    // The first circuit node also lists every circuit with "Select All".
-    for (const QStringList& arguments : NodeLists(tree.out, kinds, "C")) {
-        const vxw::ToolRun run = Run(design, QStringList{"list"} + arguments);
-        EXPECT_EQ(run.status, 0) << file << " " << arguments.join(' ').toStdString() << "\n" << run.err;
-        text += "==== list " + arguments.join(' ').toStdString() + "\n" + run.out + "\n";
+TEST_F(KicadDesigns, TwoSheetProjectBoardAndSchematicListEveryNode) {
+    // Opened as a project (with a repeated sheet), as a board alone and as a schematic alone.
+    const struct {
+        const char* extension;
+        const char* kinds; // explorer kind letters whose lists are taken
+        const char* golden;
+    } cases[] = {
+        {".kicad_pro", "PCDGBNH", "twosheet-project.txt"},
+        {".kicad_pcb", "PBN", "twosheet-board.txt"},
+        {".kicad_sch", "CNH", "twosheet-schematic.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        const QString design = TwoSheet + c.extension;
+        const vxw::ToolRun info = suite_.Run(design, {"info"});
+        EXPECT_EQ(info.status, 0) << info.err;
+        // The first line names the file as given; the rest does not depend on where the tree lies.
+        std::string text = "==== info\n" + info.out.substr(info.out.find('\n') + 1);
+        const vxw::ToolRun tree = suite_.Run(design, {"tree"});
+        EXPECT_EQ(tree.status, 0) << tree.err;
+        // The first circuit node also lists every circuit with "Select All".
+        text += "==== tree\n" + tree.out + suite_.ListNodes(design, tree.out, c.kinds, "C");
+        vxw::test::ExpectGolden(QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/kicad/") + c.golden, text,
+                                c.golden);
     }
-    ExpectGolden(QStringLiteral(LG_SOURCE_DIR "/tests/cli/golden/kicad/") + QLatin1String(golden), text,
-                 golden);
-}
-
-TEST_F(KicadDesigns, ProjectWithARepeatedSheetListsEveryNode) {
-    CheckGolden("twosheet.kicad_pro", "PCDGBNH", "twosheet-project.txt");
-}
-
-TEST_F(KicadDesigns, BoardAloneGivesItsLayoutAndNets) {
-    CheckGolden("twosheet.kicad_pcb", "PBN", "twosheet-board.txt");
-}
-
-TEST_F(KicadDesigns, SchematicAloneGivesItsCircuitsAndNets) {
-    CheckGolden("twosheet.kicad_sch", "CNH", "twosheet-schematic.txt");
 }
 
 TEST_F(KicadDesigns, DamagedFilesEndTheRunWithOneMessage) {
     QTemporaryDir folder;
     const QString cut = folder.filePath("cut.kicad_pcb");
-    QFile source(QStringLiteral(LG_SOURCE_DIR "/tests/cli/kicad/twosheet/twosheet.kicad_pcb"));
+    QFile source(TwoSheet + ".kicad_pcb");
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     ASSERT_TRUE(WriteGolden(cut, source.readAll().left(5000)));
-    const vxw::ToolRun run = Run(cut, {"list", "VX7_1"});
+    const vxw::ToolRun run = suite_.Run(cut, {"list", "VX7_1"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(
@@ -115,7 +94,7 @@ TEST_F(KicadDesigns, DemoProjectsOfKicadOpenAndListWithKicadsCounts) {
     ASSERT_FALSE(designs.isEmpty());
     for (const QString& design : designs) {
         SCOPED_TRACE(design.toStdString());
-        const vxw::ToolRun info = Run(design, {"info"});
+        const vxw::ToolRun info = suite_.Run(design, {"info"});
         ASSERT_EQ(info.status, 0) << info.err;
         if (design.endsWith(QLatin1String(".kicad_pcb"))) {
             QFile file(design);
@@ -137,7 +116,7 @@ TEST_F(KicadDesigns, DemoProjectsOfKicadOpenAndListWithKicadsCounts) {
                 << info.out;
         }
         // Every node lists, through one List Book run.
-        const vxw::ToolRun tree = Run(design, {"tree"});
+        const vxw::ToolRun tree = suite_.Run(design, {"tree"});
         ASSERT_EQ(tree.status, 0) << tree.err;
         QByteArray script;
         int count = 0;
@@ -147,7 +126,7 @@ TEST_F(KicadDesigns, DemoProjectsOfKicadOpenAndListWithKicadsCounts) {
                     "file " + QByteArray::fromStdString(node.key) + " L" + QByteArray::number(++count) + "\n";
             }
         }
-        const vxw::ToolRun book = Run(design, {"book"}, script);
+        const vxw::ToolRun book = suite_.Run(design, {"book"}, script);
         EXPECT_EQ(book.status, 0) << book.err;
         EXPECT_EQ(book.err, "");
     }

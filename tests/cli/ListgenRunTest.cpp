@@ -30,6 +30,17 @@ QString Write(const QTemporaryDir& dir, const QString& name, const QByteArray& t
     return path;
 }
 
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// The options that open the demo with the sample suite folder.
+QStringList Demo() {
+    return {"--suite-dir", LG_BINARY_DIR "/suite", "--design", LG_SOURCE_DIR "/samples/demo.vxd"};
+}
+
 TEST(Listgen, InfoDescribesTheDesign) {
     QTemporaryDir dir;
     const QString design = Write(dir, "two.vxd", R"({"format": "vxw-design", "version": 1, "name": "TWO",
@@ -66,95 +77,68 @@ TEST(Listgen, InfoDescribesTheDesign) {
     EXPECT_EQ(run.out, expected.toStdString());
 }
 
-TEST(Listgen, ExitStatusTellsUsageFromFailure) {
+TEST(Listgen, EachRunEndsWithItsStatusOutputAndMessage) {
     QTemporaryDir dir;
-    EXPECT_EQ(Listgen({"--help"}, dir.path()).status, 0);
-    EXPECT_EQ(Listgen({"nonsense"}, dir.path()).status, 2);
-    EXPECT_EQ(Listgen({"info"}, dir.path()).status, 2); // no design named
-
-    const ToolRun missing = Listgen({"--design", dir.filePath("absent.vxd"), "info"}, dir.path());
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.out.empty());
-    EXPECT_TRUE((missing.err.find("absent.vxd") != std::string::npos)) << missing.err;
-
     const QString broken =
         Write(dir, "broken.vxd", R"({"format": "vxw-design", "version": 1, "circuits": 7})");
-    const ToolRun bad = Listgen({"--design", broken, "info"}, dir.path());
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_TRUE(bad.out.empty());
-    EXPECT_TRUE((bad.err.find("broken.vxd") != std::string::npos)) << bad.err;
-}
-
-} // namespace
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-TEST(Listgen, TreeOfTheDemoMatchesItsGoldenFile) {
-    QTemporaryDir dir;
-    const ToolRun run = Listgen(
-        {"--suite-dir", LG_BINARY_DIR "/suite", "--design", LG_SOURCE_DIR "/samples/demo.vxd", "tree"},
-        dir.path());
-    EXPECT_EQ(run.status, 0) << run.err;
-    const QByteArray golden = ReadFile(LG_SOURCE_DIR "/tests/cli/golden/tree-demo.txt");
-    ASSERT_FALSE(golden.isEmpty());
-    EXPECT_EQ(run.out, golden.toStdString());
-}
-
-TEST(Listgen, TreeWithoutAFieldProfileFailsWithTheProfileError) {
-    QTemporaryDir dir;
-    QDir().mkpath(dir.filePath("suite/language")); // a suite folder without PROPERTY.MEN
-    const ToolRun run = Listgen(
-        {"--suite-dir", dir.filePath("suite"), "--design", LG_SOURCE_DIR "/samples/empty.vxd", "tree"},
-        dir.path());
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.out.empty());
-    EXPECT_TRUE((run.err.find("Cant Read Menu Profile") != std::string::npos)) << run.err;
-}
-
-} // namespace
-
-namespace {
-
-ToolRun ListDemo(const QStringList& listArguments, const QString& home) {
-    return Listgen(QStringList{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
-                               LG_SOURCE_DIR "/samples/demo.vxd", "list"} +
-                       listArguments,
-                   home);
-}
-
-TEST(Listgen, ListOfAnUnknownNodeFailsWithNothingOnStandardOutput) {
-    QTemporaryDir dir;
-    const ToolRun unknown = ListDemo({"VX4_9"}, dir.path());
-    EXPECT_EQ(unknown.status, 1);
-    EXPECT_TRUE(unknown.out.empty());
-    EXPECT_NE(unknown.err.find("VX4_9"), std::string::npos) << unknown.err;
-
-    // Keys are matched exactly, as the explorer's node table does.
-    EXPECT_EQ(ListDemo({"vx4_1"}, dir.path()).status, 1);
-
-    EXPECT_EQ(ListDemo({}, dir.path()).status, 2);
-    EXPECT_EQ(ListDemo({"VX4_1", "VX4_2"}, dir.path()).status, 2);
-    EXPECT_EQ(ListDemo({"VX4_1", "--sellect-all"}, dir.path()).status, 2);
-}
-
-TEST(Listgen, NodesWithoutAListPrintNothing) {
-    QTemporaryDir dir;
-    for (const char* key : {"VX1", "VX2"}) {
-        const ToolRun run = ListDemo({key}, dir.path());
-        EXPECT_EQ(run.status, 0) << key;
-        EXPECT_TRUE(run.out.empty()) << key;
-        EXPECT_NE(run.err.find("has no list"), std::string::npos) << run.err;
+    QDir().mkpath(dir.filePath("bare/language")); // a suite folder without PROPERTY.MEN
+    const QStringList list = Demo() + QStringList{"list"};
+    const QStringList book = Demo() + QStringList{"book"};
+    const struct {
+        QStringList arguments;
+        int status; // 2: a usage error, 1: a failure
+        std::string out;
+        const char* err; // said on standard error
+        QByteArray input;
+    } cases[] = {
+        {{"nonsense"}, 2, "", "", ""},
+        {{"info"}, 2, "", "", ""}, // no design named
+        {{"--design", dir.filePath("absent.vxd"), "info"}, 1, "", "absent.vxd", ""},
+        {{"--design", broken, "info"}, 1, "", "broken.vxd", ""},
+        {Demo() + QStringList{"tree"}, 0,
+         ReadFile(LG_SOURCE_DIR "/tests/cli/golden/tree-demo.txt").toStdString(), "", ""},
+        {{"--suite-dir", dir.filePath("bare"), "--design", LG_SOURCE_DIR "/samples/empty.vxd", "tree"},
+         1,
+         "",
+         "Cant Read Menu Profile",
+         ""},
+        {list, 2, "", "", ""},
+        {list + QStringList{"VX4_9"}, 1, "", "VX4_9", ""},
+        {list + QStringList{"vx4_1"}, 1, "", "", ""}, // keys are matched exactly, as the explorer's are
+        {list + QStringList{"VX4_1", "VX4_2"}, 2, "", "", ""},
+        {list + QStringList{"VX4_1", "--sellect-all"}, 2, "", "", ""},
+        {list + QStringList{"VX1"}, 0, "", "has no list", ""},
+        {list + QStringList{"VX2"}, 0, "", "has no list", ""},
+        // A library class node without a file chosen: the heading of its list alone.
+        {list + QStringList{"PART"}, 0, "LIST OF PART FILE :\r\n\r\n\r\n", "", ""},
+        {Demo() + QStringList{"hierarchy", "SUB2"}, 0,
+         "CURHIER SUB2 ( Current Hierarchy Stack ) [ST_CURCIR #FF0000]\r\n"
+         "  SCOMP X4 [ST_COMP]\r\n"
+         "    SUBHIER SUB1 [ST_SUB #0000FF]\r\n"
+         "      SCOMP X3 [ST_COMP]\r\n"
+         "        SUBHIER SUB2  ( Recursive Hierarchy! ) [ST_SUB #0000FF]\r\n"
+         "HIER MAIN ( Other Hierarchy ) [ST_CIR]\r\n"
+         "  SCOMP X1 [ST_COMP]\r\n"
+         "    SUBHIER SUB1 [ST_SUB #0000FF]\r\n"
+         "HIER AUX ( Other Hierarchy ) [ST_CIR]\r\n",
+         "", ""},
+        {Demo() + QStringList{"hierarchy"}, 2, "", "", ""},
+        {Demo() + QStringList{"hierarchy", "NOSUCH"}, 1, "", "NOSUCH", ""},
+        {Demo() + QStringList{"files", "symbol"}, 0,
+         "[PROJECT LIBRARY]\nanalog.SYMBOL\nlogic.SYMBOL\nmisc.SYMBOL\n", "", ""},
+        {Demo() + QStringList{"library", "part", "nosuch.PART"}, 1, "", "", ""},
+        {Demo() + QStringList{"search", "part", "zz*"}, 0, "", "Search Not Found", ""},
+        {book + QStringList{"extra"}, 2, "", "", ""},
+        {book, 1, "", "", "file VX3\n"}, // no name
+        {book, 1, "", "", "file NOPE x\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + " <- " + c.input.toStdString());
+        const ToolRun run = Listgen(c.arguments, dir.path(), c.input);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
     }
-    // A library class node without a file chosen: the heading of its list alone.
-    const ToolRun parts = ListDemo({"PART"}, dir.path());
-    EXPECT_EQ(parts.status, 0);
-    EXPECT_EQ(parts.out, "LIST OF PART FILE :\r\n\r\n\r\n");
 }
 
 TEST(Listgen, ListingDoesNotRewriteTheDesignFile) {
@@ -170,70 +154,18 @@ TEST(Listgen, ListingDoesNotRewriteTheDesignFile) {
     EXPECT_EQ(ReadFile(design), before);
 }
 
-} // namespace
-
-namespace {
-
-TEST(Listgen, HierarchyOutlineOfACircuitOrAClearFailure) {
+TEST(Listgen, LibraryReportOfThePartsMatchingAPattern) {
     QTemporaryDir dir;
-    const QStringList design{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
-                             LG_SOURCE_DIR "/samples/demo.vxd"};
-    const ToolRun run = Listgen(design + QStringList{"hierarchy", "SUB2"}, dir.path());
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "CURHIER SUB2 ( Current Hierarchy Stack ) [ST_CURCIR #FF0000]\r\n"
-                       "  SCOMP X4 [ST_COMP]\r\n"
-                       "    SUBHIER SUB1 [ST_SUB #0000FF]\r\n"
-                       "      SCOMP X3 [ST_COMP]\r\n"
-                       "        SUBHIER SUB2  ( Recursive Hierarchy! ) [ST_SUB #0000FF]\r\n"
-                       "HIER MAIN ( Other Hierarchy ) [ST_CIR]\r\n"
-                       "  SCOMP X1 [ST_COMP]\r\n"
-                       "    SUBHIER SUB1 [ST_SUB #0000FF]\r\n"
-                       "HIER AUX ( Other Hierarchy ) [ST_CIR]\r\n");
-
-    const ToolRun unknown = Listgen(design + QStringList{"hierarchy", "NOSUCH"}, dir.path());
-    EXPECT_EQ(unknown.status, 1);
-    EXPECT_TRUE(unknown.out.empty());
-    EXPECT_NE(unknown.err.find("NOSUCH"), std::string::npos) << unknown.err;
-    EXPECT_EQ(Listgen(design + QStringList{"hierarchy"}, dir.path()).status, 2);
-}
-
-} // namespace
-
-namespace {
-
-TEST(Listgen, LibraryCommandsReadTheSampleLibraries) {
-    QTemporaryDir dir;
-    const QStringList demo{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
-                           LG_SOURCE_DIR "/samples/demo.vxd"};
-    const ToolRun files = Listgen(demo + QStringList{"files", "symbol"}, dir.path());
-    EXPECT_EQ(files.status, 0) << files.err;
-    EXPECT_EQ(files.out, "[PROJECT LIBRARY]\nanalog.SYMBOL\nlogic.SYMBOL\nmisc.SYMBOL\n");
-
-    const ToolRun report = Listgen(demo + QStringList{"library", "part", "ic.PART", "74hc00"}, dir.path());
+    const ToolRun report = Listgen(Demo() + QStringList{"library", "part", "ic.PART", "74hc00"}, dir.path());
     EXPECT_EQ(report.status, 0) << report.err;
     // The pattern ignores case; the report ends with the count block of the one matching part.
     EXPECT_NE(report.out.find("PART: 74HC00\r\n"), std::string::npos) << report.out;
     EXPECT_EQ(report.out.find("PART: 74HC86"), std::string::npos) << report.out;
     EXPECT_NE(report.out.find("Total Count: 1\r\n"), std::string::npos) << report.out;
-
-    const ToolRun missing = Listgen(demo + QStringList{"library", "part", "nosuch.PART"}, dir.path());
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.out.empty());
-
-    const ToolRun notFound = Listgen(demo + QStringList{"search", "part", "zz*"}, dir.path());
-    EXPECT_EQ(notFound.status, 0);
-    EXPECT_TRUE(notFound.out.empty());
-    EXPECT_NE(notFound.err.find("Search Not Found"), std::string::npos) << notFound.err;
 }
-
-} // namespace
-
-namespace {
 
 TEST(Listgen, BookRunsItsScriptAndStopsAtTheFirstFailingLine) {
     QTemporaryDir dir;
-    const QStringList book{"--suite-dir", LG_BINARY_DIR "/suite", "--design",
-                           LG_SOURCE_DIR "/samples/demo.vxd", "book"};
     const QString saved = dir.filePath("merged.lst");
     const QByteArray script = "# two lists and their merge\n"
                               "file VX3 Project list\n"
@@ -247,7 +179,7 @@ TEST(Listgen, BookRunsItsScriptAndStopsAtTheFirstFailingLine) {
                               "print\n"
                               "view 9\n"
                               "print\n";
-    const ToolRun run = Listgen(book, dir.path(), script);
+    const ToolRun run = Listgen(Demo() + QStringList{"book"}, dir.path(), script);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "selected: 1\n"
                        "L0\tNets of MAIN\tNets\t\t\n"
@@ -260,15 +192,7 @@ TEST(Listgen, BookRunsItsScriptAndStopsAtTheFirstFailingLine) {
     EXPECT_TRUE(merged.startsWith("\r\n\r\n\r\nPROJECT: DEMO TIMER BOARD\r\n"))
         << merged.left(60).toStdString();
     EXPECT_TRUE(merged.endsWith("\r\n\r\n"));
-
-    EXPECT_EQ(Listgen(book + QStringList{"extra"}, dir.path()).status, 2);
-    EXPECT_EQ(Listgen(book, dir.path(), "file VX3\n").status, 1); // no name
-    EXPECT_EQ(Listgen(book, dir.path(), "file NOPE x\n").status, 1);
 }
-
-} // namespace
-
-namespace {
 
 TEST(Listgen, PropertiesSetFieldsThatTheNextListFollows) {
     QTemporaryDir dir;

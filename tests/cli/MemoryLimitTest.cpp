@@ -59,47 +59,37 @@ void ExpectAllSucceed(std::initializer_list<Run> runs, const QString& home) {
     }
 }
 
-bool CanLimit() {
-    return !kSanitized && !QStandardPaths::findExecutable(QStringLiteral("prlimit")).isEmpty();
-}
+class MemoryLimit : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (kSanitized || QStandardPaths::findExecutable(QStringLiteral("prlimit")).isEmpty()) {
+            GTEST_SKIP() << "no address-space limit in a sanitized build or without prlimit";
+        }
+    }
+    QTemporaryDir dir_;
+};
 
 const QString kSuite = QStringLiteral(LG_BINARY_DIR "/suite");
-const QString kDesign = QStringLiteral(LG_SOURCE_DIR "/samples/demo.vxd");
 
-TEST(MemoryLimit, LibraryToolRunsIn256MiB) {
-    if (!CanLimit()) {
-        GTEST_SKIP() << "no address-space limit in a sanitized build or without prlimit";
-    }
-    QTemporaryDir dir;
-    const QString packed = dir.filePath("ic.PART");
+TEST_F(MemoryLimit, BatchCommandAndLibraryToolRunIn256MiB) {
+    const QString packed = dir_.filePath("ic.PART");
+    const QStringList design{"--suite-dir", kSuite, "--design", LG_SOURCE_DIR "/samples/demo.vxd"};
     ExpectAllSucceed({{"vxlib", {"dump", kSuite + "/LIB/ic.PART"}},
-                      {"vxlib", {"pack", LG_SOURCE_DIR "/samples/suite/LIB-src/ic.PART.txt", packed}}},
-                     dir.path());
+                      {"vxlib", {"pack", LG_SOURCE_DIR "/samples/suite/LIB-src/ic.PART.txt", packed}},
+                      {"listgen", design + QStringList{"list", "VX3"}},
+                      {"listgen", design + QStringList{"library", "part", "ic.PART", "74*"}},
+                      {"listgen", design + QStringList{"search", "package", "SO*", "--scope", "all"}}},
+                     dir_.path());
     EXPECT_GT(QFileInfo(packed).size(), 0);
 }
 
-TEST(MemoryLimit, RunningOutOfMemoryEndsWithAMessageNotAnAbort) {
-    if (!CanLimit()) {
-        GTEST_SKIP() << "no address-space limit in a sanitized build or without prlimit";
-    }
-    QTemporaryDir dir;
+TEST_F(MemoryLimit, RunningOutOfMemoryEndsWithAMessageNotAnAbort) {
     // Ten million components do not fit the limit.
-    const vxw::ToolRun run = RunLimited(
-        "vxgen", {"design", dir.filePath("big.vxd"), "--pages", "10", "--sch-comps", "10000000"}, dir.path());
+    const vxw::ToolRun run =
+        RunLimited("vxgen", {"design", dir_.filePath("big.vxd"), "--pages", "10", "--sch-comps", "10000000"},
+                   dir_.path());
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "vxgen: not enough memory\n");
-}
-
-TEST(MemoryLimit, BatchCommandRunsIn256MiB) {
-    if (!CanLimit()) {
-        GTEST_SKIP() << "no address-space limit in a sanitized build or without prlimit";
-    }
-    QTemporaryDir dir;
-    const QStringList design{"--suite-dir", kSuite, "--design", kDesign};
-    ExpectAllSucceed({{"listgen", design + QStringList{"list", "VX3"}},
-                      {"listgen", design + QStringList{"library", "part", "ic.PART", "74*"}},
-                      {"listgen", design + QStringList{"search", "package", "SO*", "--scope", "all"}}},
-                     dir.path());
 }
 
 } // namespace

@@ -84,25 +84,14 @@ TEST_F(ComponentClientTest, CreatesTheRegisteredClassAndDrivesIt) {
 }
 
 TEST_F(ComponentClientTest, BrokenRecordsGiveOneLine) {
-    const std::pair<ComponentRegistration, const char*> cases[] = {
-        {{kProgId,
-          QStringLiteral("{5F93FB05-9564-434F-9B1D-0277106C064F}"),
-          dir_.filePath(QStringLiteral("gone.so")),
-          {},
-          {},
-          {}},
-         "cannot load"},
-        {{kProgId, QStringLiteral("not an id"), QStringLiteral(VXLLSTGN_LIBRARY), {}, {}, {}}, "not valid"},
-        {{kProgId,
-          QStringLiteral("{00000000-0000-0000-0000-000000000001}"),
-          QStringLiteral(VXLLSTGN_LIBRARY),
-          {},
-          {},
-          {}},
-         "class not available"},
+    const QString built = QStringLiteral(VXLLSTGN_LIBRARY);
+    const std::tuple<QString, QString, const char*> cases[] = {
+        {"{5F93FB05-9564-434F-9B1D-0277106C064F}", dir_.filePath(QStringLiteral("gone.so")), "cannot load"},
+        {"not an id", built, "not valid"},
+        {"{00000000-0000-0000-0000-000000000001}", built, "class not available"},
     };
-    for (const auto& [record, message] : cases) {
-        ASSERT_TRUE(WriteRegistration(registry_, record));
+    for (const auto& [classId, library, message] : cases) {
+        ASSERT_TRUE(WriteRegistration(registry_, {kProgId, classId, library, {}, {}, {}}));
         QString error;
         EXPECT_EQ(ComponentClient::Create(registry_, kProgId, nullptr, error), nullptr);
         EXPECT_TRUE(error.contains(QLatin1String(message))) << qPrintable(error);

@@ -117,11 +117,6 @@ TEST(KernelContext, EmptyKernelAndTheDefaultInstance) {
     InstallKernel(std::move(previous));
 }
 
-} // namespace
-} // namespace vxw
-
-namespace vxw {
-
 // Many circuits with board frames: building each frame adds objects while the frame is being
 // filled in, so every frame must still get its own outline.
 TEST(KernelContext, EveryCircuitKeepsItsOwnBoardFrame) {
@@ -140,4 +135,5 @@ TEST(KernelContext, EveryCircuitKeepsItsOwnBoardFrame) {
     }
 }
 
+} // namespace
 } // namespace vxw

@@ -38,23 +38,15 @@ protected:
     }
 
     std::string Parts() {
-        LibraryContents parts;
-        parts.kind = LibraryKind::Part;
-        parts.entries = {Entry("7400", "DIP14 desc"), Entry("LM358"), Entry("7400", "second copy")};
-        return Write("LOGIC.PART", parts);
+        return Write(
+            "LOGIC.PART",
+            {LibraryKind::Part, {Entry("7400", "DIP14 desc"), Entry("LM358"), Entry("7400", "second copy")}});
     }
 
     std::string Padstacks() {
-        LibraryContents pads;
-        pads.kind = LibraryKind::Padstack;
         LibraryEntry pad = Entry("ROUND60", "pad\x80th\x80round");
-        PadStackData stack;
-        stack.name = "ROUND60";
-        stack.holeDiameter = 30;
-        stack.items.push_back(DesignBuilder::Circle(0, 0, 60, 1));
-        pad.symbol.padStacks.push_back(stack);
-        pads.entries = {pad, Entry("SQUARE")};
-        return Write("PADS.PADSTACK", pads);
+        pad.symbol.padStacks.push_back({"ROUND60", 0, 30, {DesignBuilder::Circle(0, 0, 60, 1)}});
+        return Write("PADS.PADSTACK", {LibraryKind::Padstack, {pad, Entry("SQUARE")}});
     }
 
     QTemporaryDir dir;
@@ -135,13 +127,8 @@ TEST_F(KernelLibrary, LoadedPadstackIsMeasurableAndRenamable) {
 }
 
 TEST_F(KernelLibrary, DamagedFilesGiveTheEntriesBeforeTheFault) {
-    std::string bytes;
-    LibraryContents parts;
-    parts.kind = LibraryKind::Part;
-    parts.entries = {Entry("A"), Entry("B"), Entry("C")};
-    ASSERT_EQ(WriteLibraryBytes(parts, bytes), "");
-    const std::string path = (dir.path() + "/CUT.PART").toStdString();
-    std::ofstream(path, std::ios::binary) << bytes.substr(0, bytes.size() - 5);
+    const std::string path = Write("CUT.PART", {LibraryKind::Part, {Entry("A"), Entry("B"), Entry("C")}});
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) - 5);
     std::vector<PartInfo> info(3);
     EXPECT_EQ(kernel->E_GetPartInfo(path.c_str(), 3, info.data()), 2);
     const int32_t library = kernel->E_OpenLibrary(path.c_str(), Tag, 0);
@@ -167,10 +154,7 @@ TEST_F(KernelLibrary, RepeatedOpensReadTheFileOnceUntilItChanges) {
     }
     EXPECT_EQ(kernel->Libraries().ParseCount(), 1);
 
-    LibraryContents other;
-    other.kind = LibraryKind::Part;
-    other.entries = {Entry("NEW")};
-    Write("LOGIC.PART", other);
+    Write("LOGIC.PART", {LibraryKind::Part, {Entry("NEW")}});
     // Size differs, so the change is seen even within the file system's time resolution.
     const int32_t library = kernel->E_OpenLibrary(path.c_str(), Tag, 0);
     EXPECT_GT(kernel->E_OpenLibToRead(library, "NEW"), 0);
@@ -184,10 +168,7 @@ TEST_F(KernelLibrary, RepeatedOpensReadTheFileOnceUntilItChanges) {
 }
 
 TEST_F(KernelLibrary, Latin1PathsReachTheFile) {
-    LibraryContents parts;
-    parts.kind = LibraryKind::Part;
-    parts.entries = {Entry("A")};
-    const std::string path = Write("caf\xC3\xA9.PART", parts); // UTF-8 on disk
+    const std::string path = Write("caf\xC3\xA9.PART", {LibraryKind::Part, {Entry("A")}}); // UTF-8 on disk
     const std::string latin1 = path.substr(0, path.size() - 7) + "\xE9.PART";
     std::vector<PartInfo> info(1);
     EXPECT_EQ(kernel->E_GetPartInfo(latin1.c_str(), 1, info.data()), 1);

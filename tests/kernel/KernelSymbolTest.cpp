@@ -20,19 +20,7 @@ FrameRect Rect(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 FrameRect BoxOf(const ItemData& data) {
-    ItemRecord item;
-    item.kind = data.kind;
-    item.x = data.x;
-    item.y = data.y;
-    item.width = data.width;
-    item.dx = data.dx;
-    item.dy = data.dy;
-    item.rotation = data.rotation;
-    item.diameter = data.diameter;
-    item.radius = data.radius;
-    item.startAngle = data.startAngle;
-    item.endAngle = data.endAngle;
-    const std::optional<Box> box = ItemBox(item);
+    const std::optional<Box> box = ItemBox(ItemRecordOf(data));
     return box ? box->ToFrameRect() : FrameRect{-9, -9, -9, -9};
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -30,6 +31,15 @@ template <typename List> const auto* Named(const List& list, const std::string& 
     return found == list.end() ? nullptr : &*found;
 }
 
+// The element of that name; a missing one fails the test that asks for it.
+template <typename List> const auto& Get(const List& list, const std::string& name) {
+    const auto* found = Named(list, name);
+    if (found == nullptr) {
+        throw std::runtime_error("nothing named " + name);
+    }
+    return *found;
+}
+
 const SymbolData& SymbolOf(const DesignData& design, int32_t ref) {
     return design.symbols[static_cast<size_t>(ref - 1)];
 }
@@ -41,13 +51,12 @@ TEST(KicadImport, SheetsAreCircuitsAndARepeatedSheetIsOneCircuitUsedTwice) {
     EXPECT_EQ(root.name, "twosheet");
     EXPECT_EQ(design.circuits[1].name, "amp");
     for (const char* block : {"amp_left", "amp_right"}) {
-        const SchCompData* component = Named(root.schComps, block);
-        ASSERT_NE(component, nullptr) << block;
-        ASSERT_EQ(component->texts.size(), 1u);
-        EXPECT_EQ(component->texts[0].text, "X hierarchy amp");
-        EXPECT_EQ(component->texts[0].mask, MaskText);
+        const SchCompData& component = Get(root.schComps, block);
+        ASSERT_EQ(component.texts.size(), 1u);
+        EXPECT_EQ(component.texts[0].text, "X hierarchy amp");
+        EXPECT_EQ(component.texts[0].mask, MaskText);
         // The block's entries are its sheet pins.
-        const SymbolData& symbol = SymbolOf(design, component->symbolRef);
+        const SymbolData& symbol = SymbolOf(design, component.symbolRef);
         ASSERT_EQ(symbol.entries.size(), 2u);
         EXPECT_EQ(symbol.entries[1].name, "OUT");
     }
@@ -60,10 +69,9 @@ TEST(KicadImport, UnitsPowerSymbolsAndValues) {
     const DesignData design = Load("twosheet.kicad_pro");
     const CircuitData& root = design.circuits[0];
     // Units of a two-unit part: each its own component and symbol, packed into the footprint.
-    const SchCompData* unitB = Named(root.schComps, "U1B");
-    ASSERT_NE(unitB, nullptr);
-    EXPECT_TRUE(unitB->packed);
-    const SymbolData& symbolB = SymbolOf(design, unitB->symbolRef);
+    const SchCompData& unitB = Get(root.schComps, "U1B");
+    EXPECT_TRUE(unitB.packed);
+    const SymbolData& symbolB = SymbolOf(design, unitB.symbolRef);
     EXPECT_EQ(symbolB.name, "Test:DUAL_2");
     std::string entries;
     for (const EntryData& entry : symbolB.entries) {
@@ -71,58 +79,49 @@ TEST(KicadImport, UnitsPowerSymbolsAndValues) {
     }
     EXPECT_EQ(entries, "8 4 5 6 7 "); // the units' common pins first, as the library holds them
     // Power symbols are symbol-only devices (status 0) and are not packed.
-    const SchCompData* power = Named(root.schComps, "#PWR02");
-    ASSERT_NE(power, nullptr);
-    EXPECT_FALSE(power->packed);
-    const DeviceData& device = design.devices[static_cast<size_t>(power->deviceRef - 1)];
+    const SchCompData& power = Get(root.schComps, "#PWR02");
+    EXPECT_FALSE(power.packed);
+    const DeviceData& device = design.devices[static_cast<size_t>(power.deviceRef - 1)];
     EXPECT_EQ(device.name, "power:+5V");
     EXPECT_EQ(device.kind, 0);
     EXPECT_EQ(device.status, 0);
     // Parts carry their footprint as the package.
-    const DeviceData* resistor = Named(design.devices, "Device:R");
-    ASSERT_NE(resistor, nullptr);
-    EXPECT_EQ(resistor->attributes, "Resistor_SMD:R_0805_2012Metric");
-    const SchCompData* r1 = Named(root.schComps, "R1");
-    ASSERT_NE(r1, nullptr);
-    ASSERT_EQ(r1->texts.size(), 1u);
-    EXPECT_EQ(r1->texts[0].kind, ItemValueText);
-    EXPECT_EQ(r1->texts[0].text, "4k7");
+    const DeviceData& resistor = Get(design.devices, "Device:R");
+    EXPECT_EQ(resistor.attributes, "Resistor_SMD:R_0805_2012Metric");
+    const SchCompData& r1 = Get(root.schComps, "R1");
+    ASSERT_EQ(r1.texts.size(), 1u);
+    EXPECT_EQ(r1.texts[0].kind, ItemValueText);
+    EXPECT_EQ(r1.texts[0].text, "4k7");
 }
 
 TEST(KicadImport, FootprintsPadsAndPadstacks) {
     const DesignData design = Load("twosheet.kicad_pro");
     const CircuitData& root = design.circuits[0];
-    const LayCompData* r2 = Named(root.layComps, "R2");
-    ASSERT_NE(r2, nullptr);
-    EXPECT_TRUE(r2->bottom);
-    const LayCompData* r1 = Named(root.layComps, "R1");
-    ASSERT_NE(r1, nullptr);
+    const LayCompData& r2 = Get(root.layComps, "R2");
+    EXPECT_TRUE(r2.bottom);
+    const LayCompData& r1 = Get(root.layComps, "R1");
     // A bottom footprint shares its package with the top ones: it is kept as seen from the top.
-    EXPECT_EQ(r2->symbolRef, r1->symbolRef);
-    const PadStackData& pad = SymbolOf(design, r1->symbolRef).padStacks.at(0);
+    EXPECT_EQ(r2.symbolRef, r1.symbolRef);
+    const PadStackData& pad = SymbolOf(design, r1.symbolRef).padStacks.at(0);
     ASSERT_EQ(pad.items.size(), 1u);
     EXPECT_EQ(pad.items[0].layer, 0);
     EXPECT_EQ(pad.items[0].dx, 10250); // 1.025 mm
     // No schematic symbol behind the hole and the tab: special parts of package-only devices.
     for (const char* special : {"MH1", "TP1"}) {
-        const LayCompData* component = Named(root.layComps, special);
-        ASSERT_NE(component, nullptr) << special;
-        EXPECT_TRUE(component->specialPart);
-        EXPECT_EQ(design.devices[static_cast<size_t>(component->deviceRef - 1)].kind, 2);
+        const LayCompData& component = Get(root.layComps, special);
+        EXPECT_TRUE(component.specialPart);
+        EXPECT_EQ(design.devices[static_cast<size_t>(component.deviceRef - 1)].kind, 2);
     }
-    EXPECT_FALSE(r1->specialPart);
+    EXPECT_FALSE(r1.specialPart);
     // Pads by kind through their padstacks: holes plated (1) and not (2); a bare hole has no copper.
-    const LayCompData* j1 = Named(root.layComps, "J1");
-    const LayCompData* mh1 = Named(root.layComps, "MH1");
-    const PadStackData& plated = SymbolOf(design, j1->symbolRef).padStacks.at(0);
+    const PadStackData& plated = SymbolOf(design, Get(root.layComps, "J1").symbolRef).padStacks.at(0);
     EXPECT_EQ(plated.holeCategory, 1);
     EXPECT_EQ(plated.holeDiameter, 10000);
     EXPECT_EQ(plated.items.size(), 4u); // every copper layer of the four-layer board
-    const PadStackData& bare = SymbolOf(design, mh1->symbolRef).padStacks.at(0);
+    const PadStackData& bare = SymbolOf(design, Get(root.layComps, "MH1").symbolRef).padStacks.at(0);
     EXPECT_EQ(bare.holeCategory, 2);
     EXPECT_TRUE(bare.items.empty());
-    EXPECT_NE(Named(design.symbols, "CONN_RECT_2X4"), nullptr);
-    EXPECT_EQ(Named(design.symbols, "CONN_RECT_2X4")->kind, SymbolPadstack);
+    EXPECT_EQ(Get(design.symbols, "CONN_RECT_2X4").kind, SymbolPadstack);
 }
 
 TEST(KicadImport, TracksViasLayersFrameAndBoardItems) {
@@ -160,9 +159,8 @@ TEST(KicadImport, TracksViasLayersFrameAndBoardItems) {
 TEST(KicadImport, NetsJoinSchematicPinsAndPadsWithTheirConnectedFlags) {
     const DesignData design = Load("twosheet.kicad_pro");
     const CircuitData& root = design.circuits[0];
-    const NetData* gnd = Named(root.nets, "GND");
-    ASSERT_NE(gnd, nullptr);
-    EXPECT_EQ(gnd->flags, NetPowerGround);
+    const NetData& gnd = Get(root.nets, "GND");
+    EXPECT_EQ(gnd.flags, NetPowerGround);
     auto node = [&](const NetData& net, const std::string& schComp, const std::string& layComp) {
         const auto found = std::find_if(net.nodes.begin(), net.nodes.end(), [&](const NodeData& n) {
             return n.schComp == schComp && n.layComp == layComp;
@@ -170,45 +168,39 @@ TEST(KicadImport, NetsJoinSchematicPinsAndPadsWithTheirConnectedFlags) {
         return found == net.nodes.end() ? nullptr : &*found;
     };
     // J1 pin 2 and its pad are one node, joined to the zone through the plated hole.
-    const NodeData* j1 = node(*gnd, "J1", "J1");
+    const NodeData* j1 = node(gnd, "J1", "J1");
     ASSERT_NE(j1, nullptr);
     EXPECT_TRUE(j1->schConnected);
     EXPECT_TRUE(j1->layConnected);
     // The edge tab has no copper to the rest of GND; C1 reaches the zone through its via.
-    EXPECT_FALSE(node(*gnd, "", "TP1")->layConnected);
-    EXPECT_TRUE(node(*gnd, "", "C1")->layConnected);
+    EXPECT_FALSE(node(gnd, "", "TP1")->layConnected);
+    EXPECT_TRUE(node(gnd, "", "C1")->layConnected);
     // The pin under a no-connect mark is not connected in the schematic.
-    const NetData* unconnected = Named(root.nets, "unconnected-(U1-Pad1)");
-    ASSERT_NE(unconnected, nullptr);
-    EXPECT_FALSE(node(*unconnected, "U1A", "U1")->schConnected);
+    const NetData& unconnected = Get(root.nets, "unconnected-(U1-Pad1)");
+    EXPECT_FALSE(node(unconnected, "U1A", "U1")->schConnected);
     // Global labels join CLK to the right sheet's input; a pad left unrouted is not connected.
-    const NetData* clk = Named(root.nets, "CLK");
-    ASSERT_NE(clk, nullptr);
-    EXPECT_NE(node(*clk, "amp_right", ""), nullptr);
-    const NetData* rightOut = Named(root.nets, "/amp_right/OUT");
-    ASSERT_NE(rightOut, nullptr);
-    EXPECT_FALSE(node(*rightOut, "U1B", "U1")->layConnected);
+    const NetData& clk = Get(root.nets, "CLK");
+    EXPECT_NE(node(clk, "amp_right", ""), nullptr);
+    const NetData& rightOut = Get(root.nets, "/amp_right/OUT");
+    EXPECT_FALSE(node(rightOut, "U1B", "U1")->layConnected);
     // The sub-sheet's nets: its ports named by their hierarchical labels.
     const CircuitData& amp = design.circuits[1];
-    const NetData* out = Named(amp.nets, "OUT");
-    ASSERT_NE(out, nullptr);
-    EXPECT_EQ(out->nodes.size(), 2u);
+    const NetData& out = Get(amp.nets, "OUT");
+    EXPECT_EQ(out.nodes.size(), 2u);
 }
 
 TEST(KicadImport, TitleBlockAndImportNotes) {
     const DesignData design = Load("twosheet.kicad_pro");
-    const StreamData* label = Named(design.streams, "DBLABEL");
-    ASSERT_NE(label, nullptr);
-    const std::optional<LabelFields> fields = DecodeProjectLabel(label->bytes);
+    const StreamData& label = Get(design.streams, "DBLABEL");
+    const std::optional<LabelFields> fields = DecodeProjectLabel(label.bytes);
     ASSERT_TRUE(fields.has_value());
     EXPECT_EQ(fields->designer, "Test Works");
     EXPECT_EQ(fields->revision, "B"); // the schematic's title block before the board's
     EXPECT_EQ(fields->field137, "Two Sheet Test");
-    const StreamData* notes = Named(design.streams, "IMPORT");
-    ASSERT_NE(notes, nullptr);
-    EXPECT_NE(notes->bytes.find("Pads: 24 (smd 20, thru_hole 2, np_thru_hole 1, connect 1)\n"),
+    const StreamData& notes = Get(design.streams, "IMPORT");
+    EXPECT_NE(notes.bytes.find("Pads: 24 (smd 20, thru_hole 2, np_thru_hole 1, connect 1)\n"),
               std::string::npos);
-    EXPECT_NE(notes->bytes.find("Vias: 9 (through 6, blind/buried 2, micro 1)\n"), std::string::npos);
+    EXPECT_NE(notes.bytes.find("Vias: 9 (through 6, blind/buried 2, micro 1)\n"), std::string::npos);
 }
 
 TEST(KicadImport, ABoardAloneAndASchematicAloneGiveWhatTheyHold) {
@@ -217,22 +209,20 @@ TEST(KicadImport, ABoardAloneAndASchematicAloneGiveWhatTheyHold) {
     EXPECT_TRUE(board.circuits[0].pages.empty());
     EXPECT_EQ(board.circuits[0].layComps.size(), 10u);
     // Without the schematic a footprint placed from it is still a part, named by its footprint.
-    const LayCompData* r1 = Named(board.circuits[0].layComps, "R1");
-    ASSERT_NE(r1, nullptr);
-    EXPECT_FALSE(r1->specialPart);
-    EXPECT_EQ(board.devices[static_cast<size_t>(r1->deviceRef - 1)].name, "Resistor_SMD:R_0805_2012Metric");
-    EXPECT_TRUE(Named(board.circuits[0].layComps, "MH1")->specialPart);
+    const LayCompData& r1 = Get(board.circuits[0].layComps, "R1");
+    EXPECT_FALSE(r1.specialPart);
+    EXPECT_EQ(board.devices[static_cast<size_t>(r1.deviceRef - 1)].name, "Resistor_SMD:R_0805_2012Metric");
+    EXPECT_TRUE(Get(board.circuits[0].layComps, "MH1").specialPart);
 
     const DesignData schematic = Load("twosheet.kicad_sch");
     ASSERT_EQ(schematic.circuits.size(), 2u);
     EXPECT_TRUE(schematic.circuits[0].layComps.empty());
     EXPECT_FALSE(schematic.circuits[0].hasBoardFrame);
     // Without a board a part with a footprint counts as packed.
-    EXPECT_TRUE(Named(schematic.circuits[0].schComps, "R1")->packed);
-    const NetData* sig = Named(schematic.circuits[0].nets, "SIG");
-    ASSERT_NE(sig, nullptr);
-    EXPECT_EQ(sig->flags, NetNamed);
-    EXPECT_EQ(sig->nodes.size(), 3u); // J1, R1 and U1B, joined by the label used twice
+    EXPECT_TRUE(Get(schematic.circuits[0].schComps, "R1").packed);
+    const NetData& sig = Get(schematic.circuits[0].nets, "SIG");
+    EXPECT_EQ(sig.flags, NetNamed);
+    EXPECT_EQ(sig.nodes.size(), 3u); // J1, R1 and U1B, joined by the label used twice
 }
 
 // Whatever a file names or leaves out, what comes out is a design the design file loader takes.

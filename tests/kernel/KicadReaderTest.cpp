@@ -107,26 +107,20 @@ TEST(KicadRefusal, DamagedForeignAndNewerFilesNameTheFileAndThePlace) {
         {"b.kicad_pcb",
          "(kicad_pcb (version 20211014)\n  (footprint \"R\" (layer \"F.Cu\")\n    (pad \"1\" smd",
          "b.kicad_pcb: kicad_pcb.footprint.pad (line 3, column 17): the file ends inside the list \"pad\" "
-         "begun at "
-         "line 3, column 5 (is it cut short?)"},
+         "begun at line 3, column 5 (is it cut short?)"},
         {"b.kicad_pcb", "(kicad_pcb (version 20221018) (generator pcbnew))",
          "b.kicad_pcb: kicad_pcb.version (line 1, column 21): the board is in a newer format (version "
-         "20221018, "
-         "KiCad 7 or later); this program reads KiCad 6 boards (up to version 20211014)"},
+         "20221018, KiCad 7 or later); this program reads KiCad 6 boards (up to version 20211014)"},
         {"b.kicad_pcb", "(kicad_pcb (version 4) (host pcbnew 4.0.7))",
          "b.kicad_pcb: kicad_pcb.version (line 1, column 21): the board is in an older format (version 4, "
-         "KiCad 4 "
-         "or earlier); open it in KiCad 6 and save it again"},
+         "KiCad 4 or earlier); open it in KiCad 6 and save it again"},
         {"b.kicad_pcb", "PCBNEW-BOARD Version 1 date 2009\n$GENERAL\n",
          "b.kicad_pcb: line 1, column 1: a legacy KiCad board (\"PCBNEW-BOARD Version 1 date 2009\", KiCad 4 "
-         "or "
-         "earlier); this program reads KiCad 6 boards (.kicad_pcb): open it in KiCad 6 and save it"},
+         "or earlier); this program reads KiCad 6 boards (.kicad_pcb): open it in KiCad 6 and save it"},
         {"s.kicad_sch", "EESchema Schematic File Version 4\nEELAYER 30 0\n",
          "s.kicad_sch: line 1, column 1: a KiCad 5 (legacy) schematic (\"EESchema Schematic File Version "
-         "4\"); "
-         "this program reads KiCad 6 schematics (.kicad_sch): open the project in KiCad 6, which converts "
-         "it, and "
-         "save it"},
+         "4\"); this program reads KiCad 6 schematics (.kicad_sch): open the project in KiCad 6, which "
+         "converts it, and save it"},
         {"s.kicad_sch", "(kicad_sch (version 20230121) (generator eeschema))",
          "s.kicad_sch: kicad_sch.version (line 1, column 21): the schematic is in a newer format (version "
          "20230121, KiCad 7 or later); this program reads KiCad 6 schematics (up to version 20211123)"},
@@ -138,8 +132,7 @@ TEST(KicadRefusal, DamagedForeignAndNewerFilesNameTheFileAndThePlace) {
          "b.kicad_pcb: kicad_pcb.footprint.pad.size (line 2, column 51): expected a number, found \"x\""},
         {"b.kicad_pcb", "(kicad_pcb (version 20211014)\n(footprint \"R\" (pad \"1\" smt rect)))",
          "b.kicad_pcb: kicad_pcb.footprint.pad (line 2, column 25): unknown pad kind \"smt\" (smd, "
-         "thru_hole, "
-         "np_thru_hole or connect)"},
+         "thru_hole, np_thru_hole or connect)"},
         {"b.kicad_pcb", "(kicad_pcb (version 20211014)\n(segment (start 0 0) (end 1 0) (layer \"F.SilkS\")))",
          "b.kicad_pcb: kicad_pcb.segment.layer (line 2, column 39): a track must lie on one copper layer"},
         {"b.kicad_pcb", "(kicad_pcb (version 20211014)\n(via (at 1e9 0)))",

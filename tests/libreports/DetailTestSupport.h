@@ -1,18 +1,33 @@
 #pragma once
 // A library lookup for the detail tests: symbol and package files given by name, part files
-// given by their entries, and a count of the look-ups made.
+// given by their entries, and a count of the look-ups made; attribute texts joined as stored.
 
 #include "libreports/LibraryEntries.h"
 
+#include <QByteArray>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace vxw {
+
+// Attribute tokens joined by byte 128 as the kernel gives them (Latin-1).
+inline std::string Joined(std::initializer_list<std::string> tokens) {
+    std::string text;
+    for (const std::string& token : tokens) {
+        text += (&token == tokens.begin() ? "" : "\x80") + token;
+    }
+    return text;
+}
+
+inline QString Tokens(std::initializer_list<std::string> tokens) {
+    return QString::fromLatin1(QByteArray::fromStdString(Joined(tokens)));
+}
 
 class FakeLookup : public LibraryLookup {
 public:
@@ -45,27 +60,9 @@ public:
         if (!partFiles.contains(file)) {
             partFiles.append(file);
         }
-        std::string attributes = package + " desc";
-        for (int n = 2; n <= 9; ++n) {
-            attributes += '\x80';
-        }
-        attributes += '\x80' + symbols;
-        partEntries[file].push_back(PartInfo{name, {}, attributes});
+        partEntries[file].push_back(
+            PartInfo{name, {}, package + ' ' + Joined({"desc", "", "", "", "", "", "", "", "", symbols})});
     }
 };
-
-// Attribute tokens joined by byte 128 as the kernel gives them (Latin-1).
-inline QString Tokens(std::initializer_list<const char*> tokens) {
-    QString text;
-    bool first = true;
-    for (const char* token : tokens) {
-        if (!first) {
-            text += kAttributeSeparator;
-        }
-        text += QString::fromLatin1(token);
-        first = false;
-    }
-    return text;
-}
 
 } // namespace vxw

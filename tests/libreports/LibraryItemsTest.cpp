@@ -11,6 +11,15 @@ QString CountBlock(int count) {
            kCrLf;
 }
 
+// Each row as "key name icon", marked " *" when selected.
+QStringList RowTexts(const LibraryItems& items) {
+    QStringList texts;
+    for (const LibraryItemRow& row : items.Rows()) {
+        texts << row.key + ' ' + row.text + ' ' + QString::number(row.icon) + (row.selected ? " *" : "");
+    }
+    return texts;
+}
+
 using LibraryItemsTest = LibraryFolderTest;
 
 TEST_F(LibraryItemsTest, PartFileGivesKeyedRowsDetailsAndOneRecordPerRow) {
@@ -18,14 +27,10 @@ TEST_F(LibraryItemsTest, PartFileGivesKeyedRowsDetailsAndOneRecordPerRow) {
     ASSERT_EQ(position, 2);
     ASSERT_TRUE(items_->GetLibraryItems(position));
 
-    const auto& rows = items_->Rows();
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].key, QStringLiteral("P0"));
-    EXPECT_EQ(rows[2].key, QStringLiteral("P2"));
-    EXPECT_EQ(rows[1].text, QStringLiteral("74HC86"));
-    EXPECT_EQ(rows[1].icon, 7);
-    EXPECT_EQ(rows[1].subItems, (QStringList{folder_ + "ic.PART", "Maker", "LOGIC", "Quad XOR", "HC",
-                                             "XOR2,NAND2", "SOIC14", "SMD", "", "", "", ""}));
+    EXPECT_EQ(RowTexts(*items_), (QStringList{"P0 74HC00 7", "P1 74HC86 7", "P2 LM358 7"}));
+    EXPECT_EQ(items_->Rows().at(1).subItems,
+              (QStringList{folder_ + "ic.PART", "Maker", "LOGIC", "Quad XOR", "HC", "XOR2,NAND2", "SOIC14",
+                           "SMD", "", "", "", ""}));
     ASSERT_EQ(items_->ItemDetailTable().size(), 4);
     EXPECT_TRUE(items_->ItemDetailTable()[0].startsWith(QStringLiteral("PART: 74HC00\r\n")));
     ASSERT_EQ(items_->CrossRefRecords().size(), 4u);
@@ -53,9 +58,7 @@ TEST_F(LibraryItemsTest, OpeningAnotherEntryClosesThePreviousOneAndAClickRepeats
     EXPECT_TRUE(items_->ClickEntry(misc));
     EXPECT_EQ(items_->Entries()[static_cast<std::size_t>(logic - 1)].icon, 3);
     EXPECT_EQ(items_->Entries()[static_cast<std::size_t>(misc - 1)].icon, 4);
-    ASSERT_EQ(items_->Rows().size(), 1u);
-    EXPECT_EQ(items_->Rows()[0].key, QStringLiteral("S0"));
-    EXPECT_EQ(items_->Rows()[0].icon, 8);
+    EXPECT_EQ(RowTexts(*items_), QStringList{"S0 NAND2 8"});
     // Loading the open entry again keeps its icon; a node click lets it be clicked again.
     EXPECT_TRUE(items_->GetLibraryItems(misc));
     EXPECT_EQ(items_->Entries()[static_cast<std::size_t>(misc - 1)].icon, 4);
@@ -113,13 +116,7 @@ TEST_F(LibraryItemsTest, MatchingIgnoresCaseAndBlanks) {
                  {{" Sot23 ", ""}, {"SOT223", ""}, {"XSOT", ""}, {"sot", ""}});
     ASSERT_TRUE(items_->GetLibraryItems(Show(KindPackage, QStringLiteral("names.PACKAGE"))));
     EXPECT_EQ(items_->SelectMatchingItems(QStringLiteral("  SOT* ")), 0);
-    QStringList selected;
-    for (const LibraryItemRow& row : items_->Rows()) {
-        if (row.selected) {
-            selected.append(row.text);
-        }
-    }
-    EXPECT_EQ(selected, (QStringList{" Sot23 ", "SOT223", "sot"}));
+    EXPECT_EQ(RowTexts(*items_), (QStringList{"K0  Sot23  9 *", "K1 SOT223 9 *", "K2 XSOT 9", "K3 sot 9 *"}));
     EXPECT_EQ(ui_.status.value(4), QStringLiteral("3 object(s) selected  "));
 
     int count = -1;
@@ -185,9 +182,8 @@ TEST_F(LibraryItemsTest, ProjectLibraryRowsComeFromTheDesign) {
     LibraryItems items(kernel, catalog, profiles_, *suite_, ui_);
     items.ShowLibraryFiles(KindPart);
     ASSERT_TRUE(items.GetLibraryItems(1));
-    ASSERT_EQ(items.Rows().size(), 1u);
-    EXPECT_EQ(items.Rows()[0].key, QStringLiteral("P0"));
-    EXPECT_EQ(items.Rows()[0].subItems.value(0), QStringLiteral("Project Library"));
+    EXPECT_EQ(RowTexts(items), QStringList{"P0 PRJ1 7"});
+    EXPECT_EQ(items.Rows().at(0).subItems.value(0), QStringLiteral("Project Library"));
     EXPECT_EQ(items.CrossRefRecords()[1].packagesFound, QStringList{"SOIC14"});
     EXPECT_TRUE(items.ListEntryHasItem(1, QStringLiteral(" prj? ")));
     EXPECT_TRUE(ui_.status.value(2).startsWith(QStringLiteral("File: [PROJECT LIBRARY]")));
@@ -216,34 +212,26 @@ TEST_F(LibraryItemsTest, CancelStopsALoadAndLeavesNoHalfFilledList) {
 }
 
 TEST_F(LibraryItemsTest, ColumnClicksFlipTheOrderAndLaterLoadsKeepIt) {
-    const auto names = [this] {
-        QStringList out;
-        for (const LibraryItemRow& row : items_->Rows()) {
-            out << row.text;
-        }
-        return out;
-    };
     const int ic = Show(KindPart, QStringLiteral("ic.PART"));
     ASSERT_TRUE(items_->GetLibraryItems(ic));
     EXPECT_FALSE(items_->Sorted());
-    items_->SetSelected(0, true); // 74HC00 stays selected wherever it moves
+    items_->SetSelected(0, true); // 74HC00 stays selected, with its key, wherever it moves
+    const QString hc00 = "P0 74HC00 7 *", hc86 = "P1 74HC86 7", lm358 = "P2 LM358 7";
 
     // First click: descending; every further click flips, whichever column.
     const std::tuple<int, bool, QStringList> clicks[] = {
-        {0, true, {"LM358", "74HC86", "74HC00"}},
-        {0, false, {"74HC00", "74HC86", "LM358"}},
-        {4, true, {"74HC86", "74HC00", "LM358"}},  // description: Quad XOR, Quad NAND, Dual op amp
-        {7, false, {"LM358", "74HC86", "74HC00"}}, // package: DIP8 before SOIC14; ties keep order
+        {0, true, {lm358, hc86, hc00}},
+        {0, false, {hc00, hc86, lm358}},
+        {4, true, {hc86, hc00, lm358}},  // description: Quad XOR, Quad NAND, Dual op amp
+        {7, false, {lm358, hc86, hc00}}, // package: DIP8 before SOIC14; ties keep order
     };
     for (const auto& [column, descending, order] : clicks) {
         items_->ClickColumn(column);
         EXPECT_TRUE(items_->Sorted());
         EXPECT_EQ(items_->SortDescending(), descending) << column;
         EXPECT_EQ(items_->SortColumn(), column);
-        EXPECT_EQ(names(), order) << column;
+        EXPECT_EQ(RowTexts(*items_), order) << column;
     }
-    EXPECT_TRUE(items_->Rows()[2].selected);
-    EXPECT_EQ(items_->Rows()[2].key, QStringLiteral("P0"));
     // The report follows the list's order; the details still belong to their entries.
     items_->SelectAllItems();
     const QString body = items_->ReportSelectedItems(QString()).body;
@@ -252,9 +240,9 @@ TEST_F(LibraryItemsTest, ColumnClicksFlipTheOrderAndLaterLoadsKeepIt) {
     // A new load is sorted as the list was; a column past the sub-items compares empty texts.
     items_->ClickColumn(0);
     ASSERT_TRUE(items_->GetLibraryItems(ic));
-    EXPECT_EQ(names(), (QStringList{"LM358", "74HC86", "74HC00"}));
+    EXPECT_EQ(RowTexts(*items_), (QStringList{"P2 LM358 7", "P1 74HC86 7", "P0 74HC00 7"}));
     items_->ClickColumn(99);
-    EXPECT_EQ(names(), (QStringList{"LM358", "74HC86", "74HC00"}));
+    EXPECT_EQ(RowTexts(*items_), (QStringList{"P2 LM358 7", "P1 74HC86 7", "P0 74HC00 7"}));
 }
 
 } // namespace

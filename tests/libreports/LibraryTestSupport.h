@@ -2,6 +2,8 @@
 // Library folders written for the item-list tests: small part, symbol, package and padstack
 // files in a temporary folder, and a kernel, suite and recorder to load them with.
 
+#include "tests/libreports/DetailTestSupport.h"
+
 #include "kernel/LibraryFile.h"
 #include "kernel/MemoryKernel.h"
 #include "libreports/LibraryCatalog.h"
@@ -22,20 +24,6 @@
 #include <vector>
 
 namespace vxw {
-
-// Tokens joined by the attribute separator byte.
-inline std::string Joined(std::initializer_list<std::string> tokens) {
-    std::string text;
-    bool first = true;
-    for (const std::string& token : tokens) {
-        if (!first) {
-            text += '\x80';
-        }
-        text += token;
-        first = false;
-    }
-    return text;
-}
 
 // A part's attributes: package, a blank, the ten tokens (description, ... symbols).
 inline std::string PartAttributesText(const std::string& package, const std::string& description,

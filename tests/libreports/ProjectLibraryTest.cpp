@@ -45,7 +45,7 @@ TEST(ProjectLibraryTest, EachKindOnceByExactNameInKernelOrder) {
               (QStringList{QStringLiteral("ROUND60=pad"), QStringLiteral("RECT=")}));
 }
 
-TEST(ProjectLibraryTest, HasItemMatchesPatternWithinItsKindOnly) {
+TEST(ProjectLibraryTest, ItemsMatchedAndFoundWithinTheirKindOnly) {
     auto kernel = Library();
     EXPECT_TRUE(ProjectHasPart(*kernel, QStringLiteral(" 74h* ")));
     EXPECT_FALSE(ProjectHasPart(*kernel, QStringLiteral("x74h*")));
@@ -56,20 +56,15 @@ TEST(ProjectLibraryTest, HasItemMatchesPatternWithinItsKindOnly) {
     EXPECT_TRUE(ProjectHasPadstack(*kernel, QStringLiteral("r[a-z]ct")));
     EXPECT_FALSE(ProjectHasPadstack(*kernel, QStringLiteral("RES")));
     EXPECT_FALSE(ProjectHasPadstack(*kernel, QStringLiteral("[RECT"))); // malformed: matches nothing
-}
-
-TEST(ProjectLibraryTest, PadstackFoundByExactNameAmongPadstackSymbolsOnly) {
-    auto kernel = Library();
+    // A padstack is found by its exact name, among padstack symbols only.
     EXPECT_GT(FindProjectPadstack(*kernel, QStringLiteral("ROUND60")), 0);
     EXPECT_EQ(FindProjectPadstack(*kernel, QStringLiteral("round60")), 0);
     EXPECT_EQ(FindProjectPadstack(*kernel, QStringLiteral("RES")), 0);
-}
 
-TEST(ProjectLibraryTest, EmptyDesignGivesEmptyLists) {
-    auto kernel = DesignBuilder().Build();
-    EXPECT_TRUE(ProjectParts(*kernel).empty());
-    EXPECT_TRUE(ProjectPadstacks(*kernel).empty());
-    EXPECT_FALSE(ProjectHasSymbol(*kernel, QStringLiteral("*")));
+    auto empty = DesignBuilder().Build();
+    EXPECT_TRUE(ProjectParts(*empty).empty());
+    EXPECT_TRUE(ProjectPadstacks(*empty).empty());
+    EXPECT_FALSE(ProjectHasSymbol(*empty, QStringLiteral("*")));
 }
 
 } // namespace

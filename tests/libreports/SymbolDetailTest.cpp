@@ -25,69 +25,66 @@ protected:
 
     LibraryReportContext Context(const FieldTable& fields) { return {*kernel_, fields, ui_, lookup_}; }
 
+    // The detail text of a symbol, or with `package` of a package, showing the given fields.
+    QString Detail(std::initializer_list<int16_t> shown, const char* name, const char* path = "",
+                   const QString& attributes = {}, bool package = false) {
+        const FieldTable fields = TableShowing(shown);
+        const LibraryReportContext context = Context(fields);
+        const QString itemName = QLatin1String(name), itemPath = QLatin1String(path);
+        return package ? BuildPackageDetail(context, itemName, itemPath, SplitAttributes(attributes))
+                       : BuildSymbolDetail(context, itemName, itemPath, SplitAttributes(attributes));
+    }
+
     std::unique_ptr<MemoryKernel> kernel_ = DesignBuilder().Build();
     RecordingInterface ui_;
     FakeLookup lookup_;
 };
 
 TEST_F(SymbolDetailTest, UsedSymbolListsEachFileAndItsPartsOnce) {
-    const FieldTable fields = TableShowing({63});
-    const QString text = BuildSymbolDetail(Context(fields), QStringLiteral("Nand2"),
-                                           QStringLiteral("/lib/x.SYMBOL"), SplitAttributes(QString()));
-    EXPECT_EQ(text, QStringLiteral("SYMBOL: Nand2\r\n"
-                                   "\r\n\r\n[USED BY PART FILES]\r\n"
-                                   "\r\n\ta.PART\r\n\r\n\t\tP1\r\n\t\tP2\r\n\r\n"
-                                   "\r\n\tb.PART\r\n\r\n\t\tQ1\r\n\r\n"
-                                   "\r\n"));
+    EXPECT_EQ(Detail({63}, "Nand2", "/lib/x.SYMBOL"),
+              QStringLiteral("SYMBOL: Nand2\r\n"
+                             "\r\n\r\n[USED BY PART FILES]\r\n"
+                             "\r\n\ta.PART\r\n\r\n\t\tP1\r\n\t\tP2\r\n\r\n"
+                             "\r\n\tb.PART\r\n\r\n\t\tQ1\r\n\r\n"
+                             "\r\n"));
 }
 
 TEST_F(SymbolDetailTest, UnusedSymbolAndPackageUsageByTrimmedName) {
-    const FieldTable fields = TableShowing({63, 64});
-    EXPECT_EQ(
-        BuildSymbolDetail(Context(fields), QStringLiteral("UNUSED"), QString(), SplitAttributes(QString())),
-        QStringLiteral("SYMBOL: UNUSED\r\n\r\n[NOT USED BY ANY OF THE PART FILES]\r\n\r\n"));
-    EXPECT_EQ(
-        BuildPackageDetail(Context(fields), QStringLiteral("SOIC14 "), QString(), SplitAttributes(QString())),
-        QStringLiteral("PACKAGE: SOIC14 \r\n"
-                       "\r\n\r\n[USED BY PART FILES]\r\n"
-                       "\r\n\ta.PART\r\n\r\n\t\tP1\r\n\t\tP2\r\n\r\n"
-                       "\r\n"));
+    EXPECT_EQ(Detail({63, 64}, "UNUSED"),
+              QStringLiteral("SYMBOL: UNUSED\r\n\r\n[NOT USED BY ANY OF THE PART FILES]\r\n\r\n"));
+    EXPECT_EQ(Detail({63, 64}, "SOIC14 ", "", {}, true),
+              QStringLiteral("PACKAGE: SOIC14 \r\n"
+                             "\r\n\r\n[USED BY PART FILES]\r\n"
+                             "\r\n\ta.PART\r\n\r\n\t\tP1\r\n\t\tP2\r\n\r\n"
+                             "\r\n"));
 }
 
 TEST_F(SymbolDetailTest, LabelledLinesInOrderAndPackageTokenFourNeverPrinted) {
-    const FieldTable fields = TableShowing({22, 47, 10, 24, 13, 14, 15, 18, 16});
-    EXPECT_EQ(BuildSymbolDetail(Context(fields), QStringLiteral("NE555"), QStringLiteral("Project Library"),
-                                SplitAttributes(Tokens({"Timer", "IC", "TIMER", "X", "NE555", "CMOS"}))),
-              QStringLiteral("SYMBOL: NE555\r\n"
-                             "LIBRARY: Project Library\r\n"
-                             "TYPE: IC\r\n"
-                             "DESCRIPTION: Timer\r\n"
-                             "MIXEDMODE SIM. FUNCTION: TIMER\r\n"
-                             "VXSPICE ELEMENT CODE: X\r\n"
-                             "VXSPICE MODEL: NE555\r\n"
-                             "VXSPICE VARIANT: CMOS\r\n"));
-    const QString package = BuildPackageDetail(
-        Context(fields), QStringLiteral("SOIC14"), QStringLiteral("/lib/smd.PACKAGE"),
-        SplitAttributes(Tokens({"Small outline", "SMD", "MS-012", "TOKEN4", "SOIC127P600X175-14"})));
-    EXPECT_EQ(package, QStringLiteral("PACKAGE: SOIC14\r\n"
-                                      "LIBRARY: /lib/smd.PACKAGE\r\n"
-                                      "TYPE: SMD\r\n"
-                                      "DESCRIPTION: Small outline\r\n"
-                                      "JEDEC NAME: MS-012\r\n"
-                                      "IPC NAME: SOIC127P600X175-14\r\n"));
+    const std::initializer_list<int16_t> fields = {22, 47, 10, 24, 13, 14, 15, 18, 16};
+    EXPECT_EQ(
+        Detail(fields, "NE555", "Project Library", Tokens({"Timer", "IC", "TIMER", "X", "NE555", "CMOS"})),
+        QStringLiteral("SYMBOL: NE555\r\n"
+                       "LIBRARY: Project Library\r\n"
+                       "TYPE: IC\r\n"
+                       "DESCRIPTION: Timer\r\n"
+                       "MIXEDMODE SIM. FUNCTION: TIMER\r\n"
+                       "VXSPICE ELEMENT CODE: X\r\n"
+                       "VXSPICE MODEL: NE555\r\n"
+                       "VXSPICE VARIANT: CMOS\r\n"));
+    EXPECT_EQ(Detail(fields, "SOIC14", "/lib/smd.PACKAGE",
+                     Tokens({"Small outline", "SMD", "MS-012", "TOKEN4", "SOIC127P600X175-14"}), true),
+              QStringLiteral("PACKAGE: SOIC14\r\n"
+                             "LIBRARY: /lib/smd.PACKAGE\r\n"
+                             "TYPE: SMD\r\n"
+                             "DESCRIPTION: Small outline\r\n"
+                             "JEDEC NAME: MS-012\r\n"
+                             "IPC NAME: SOIC127P600X175-14\r\n"));
 }
 
 TEST_F(SymbolDetailTest, AllFieldsHiddenOrEmptyAttributes) {
-    const FieldTable none = TableShowing({});
-    EXPECT_EQ(BuildSymbolDetail(Context(none), QStringLiteral("VCC"), QString(), SplitAttributes(QString())),
-              QStringLiteral("SYMBOL: VCC\r\n"));
-    EXPECT_EQ(
-        BuildPackageDetail(Context(none), QStringLiteral("DIP8"), QString(), SplitAttributes(QString())),
-        QStringLiteral("PACKAGE: DIP8\r\n"));
-    const FieldTable labels = TableShowing({47, 10});
-    EXPECT_EQ(
-        BuildSymbolDetail(Context(labels), QStringLiteral("VCC"), QString(), SplitAttributes(QString())),
-        QStringLiteral("SYMBOL: VCC\r\nTYPE: \r\nDESCRIPTION: \r\n"));
+    EXPECT_EQ(Detail({}, "VCC"), QStringLiteral("SYMBOL: VCC\r\n"));
+    EXPECT_EQ(Detail({}, "DIP8", "", {}, true), QStringLiteral("PACKAGE: DIP8\r\n"));
+    EXPECT_EQ(Detail({47, 10}, "VCC"), QStringLiteral("SYMBOL: VCC\r\nTYPE: \r\nDESCRIPTION: \r\n"));
 }
 
 TEST_F(SymbolDetailTest, IndexFollowsChangedPartEntries) {

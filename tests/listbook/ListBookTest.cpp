@@ -16,6 +16,12 @@ ListSource Source(const QString& object, const QString& text, const QString& cou
     return ListSource{7, object, QStringLiteral("Circuit"), count, QString(), text};
 }
 
+// A row as its columns separated by "|".
+QString RowText(const BookRow& row) {
+    return QStringList{row.Key, row.Name, QString::number(row.Image), row.Class, row.Items, row.FileName}
+        .join('|');
+}
+
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -34,12 +40,9 @@ TEST(ListBook, FilesIntoEntryZeroFirstThenAppendsAndCompactsOnRemoval) {
 
     const std::vector<BookRow> rows = book.Rows();
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].Key, "L0");
-    EXPECT_EQ(rows[0].Name, " A "); // kept as typed
-    EXPECT_EQ(rows[0].Image, 7);
-    EXPECT_EQ(rows[0].Items, "3 item(s)");
-    EXPECT_EQ(rows[1].Items, "12 item(s)"); // shown as a number
-    EXPECT_EQ(rows[2].Items, "");
+    EXPECT_EQ(RowText(rows[0]), "L0| A |7|Circuit|3 item(s)|"); // the name kept as typed
+    EXPECT_EQ(RowText(rows[1]), "L1|B|7|Circuit|12 item(s)|");  // the count shown as a number
+    EXPECT_EQ(RowText(rows[2]), "L2|C|7|Circuit||");
 
     book.Remove({1});
     ASSERT_EQ(book.Count(), 2);
@@ -58,12 +61,8 @@ TEST(ListBook, MergeBeginsWithThreeLineBreaksAndIsClassedMerged) {
     book.File(Source(QStringLiteral("C2"), QStringLiteral("b\r\n")), QStringLiteral("B"));
     const int merged = book.Merge({0, 1}, QStringLiteral("AB"));
     ASSERT_EQ(merged, 2);
-    const BookEntry& entry = book.Entries()[2];
-    EXPECT_EQ(entry.Text, "\r\n\r\n\r\na\r\n\r\n\r\n\r\nb\r\n");
-    EXPECT_EQ(entry.Image, MergedImage);
-    EXPECT_EQ(book.Rows()[2].Class, "MERGED");
-    EXPECT_EQ(book.Rows()[2].Items, "");
-    EXPECT_EQ(book.Rows()[2].FileName, "");
+    EXPECT_EQ(book.Entries()[2].Text, "\r\n\r\n\r\na\r\n\r\n\r\n\r\nb\r\n");
+    EXPECT_EQ(RowText(book.Rows()[2]), "L2|AB|" + QString::number(MergedImage) + "|MERGED||");
 }
 
 TEST(ListBook, RowKeysAndPatterns) {

@@ -36,11 +36,9 @@ TEST_F(LevelsTest, EveryLevelHoldsItsOwnCopyOfItsClassProfile) {
     }
     ASSERT_EQ(levels_.Circuits.size(), 4u);
     const CircuitEntry& main = levels_.Circuits[0];
-    EXPECT_EQ(captionOf(main.Circuit), QStringLiteral("S2"));
-    EXPECT_EQ(captionOf(main.Diagram), QStringLiteral("S3"));
-    EXPECT_EQ(captionOf(main.Pages.at(3)), QStringLiteral("S4"));
-    EXPECT_EQ(captionOf(main.Layout), QStringLiteral("S5"));
-    EXPECT_EQ(captionOf(main.Nets), QStringLiteral("S6"));
+    EXPECT_EQ(QStringList({captionOf(main.Circuit), captionOf(main.Diagram), captionOf(main.Pages.at(3)),
+                           captionOf(main.Layout), captionOf(main.Nets)}),
+              QStringList({"S2", "S3", "S4", "S5", "S6"}));
     EXPECT_EQ(main.Nets.Kind, QStringLiteral("VX7_1"));
     EXPECT_EQ(main.Pages.at(3).Name, QStringLiteral("NOTES"));
 

@@ -37,16 +37,14 @@ QByteArray Child(int id, int shown = 1) {
 TEST(FieldProfileParseTest, SavedFlagsOverlayTheDefaultsAndMissingOnesShow) {
     const QByteArray file =
         "[PART]\nPARENT,1,1,GENERAL\n" + Child(10, 0) + Child(11, 0) + Child(12, 0) + "END\n";
-    EXPECT_EQ(ShownFlags(Section(ParseFieldProfile(file, "0,1,"), ClassPart)),
-              (std::vector<int16_t>{0, 1, 1}));
-    // The stored form has lost its last comma; it holds the same two items.
-    EXPECT_EQ(ShownFlags(Section(ParseFieldProfile(file, "0,1"), ClassPart)),
-              (std::vector<int16_t>{0, 1, 1}));
-    // Without saved flags the file's defaults apply.
-    EXPECT_EQ(ShownFlags(Section(ParseFieldProfile(file, ""), ClassPart)), (std::vector<int16_t>{0, 0, 0}));
-    // Items that are not numbers read 0.
-    EXPECT_EQ(ShownFlags(Section(ParseFieldProfile(file, "x,,1"), ClassPart)),
-              (std::vector<int16_t>{0, 0, 1}));
+    // The stored form may have lost its last comma; without saved flags the file's defaults apply;
+    // items that are not numbers read 0.
+    const std::pair<const char*, std::vector<int16_t>> cases[] = {
+        {"0,1,", {0, 1, 1}}, {"0,1", {0, 1, 1}}, {"", {0, 0, 0}}, {"x,,1", {0, 0, 1}}};
+    for (const auto& [saved, flags] : cases) {
+        EXPECT_EQ(ShownFlags(Section(ParseFieldProfile(file, QLatin1String(saved)), ClassPart)), flags)
+            << saved;
+    }
 }
 
 TEST(FieldProfileParseTest, ChildOutsideAnySectionTakesAFlagAndIsDropped) {
@@ -83,24 +81,20 @@ TEST(FieldProfileParseTest, MalformedFilesAreRefused) {
         full += Child(i);
     }
     EXPECT_TRUE(ParseFieldProfile(full + "END\n", "").Ok());
-    EXPECT_EQ(ParseFieldProfile(full + Child(18) + "END\n", "").error, FieldProfileError::TooManyChildren);
-
-    EXPECT_EQ(ParseFieldProfile("[PAGE]\n" + Child(1) + "END\n", "").error,
-              FieldProfileError::ChildWithoutGroup);
-    // Starting a section again drops its current group, as it starts numbering afresh.
-    EXPECT_EQ(ParseFieldProfile("[PAGE]\nPARENT,,,G\n[PAGE]\n" + Child(1) + "END\n", "").error,
-              FieldProfileError::ChildWithoutGroup);
-
-    EXPECT_EQ(ParseFieldProfile("[PAGE]\nPARENT,,,G\n" + Child(1) + "ENDING\n", "").error,
-              FieldProfileError::MissingEnd);
     EXPECT_TRUE(ParseFieldProfile("END", "").Ok()); // a last line without a line end still counts
-
-    EXPECT_EQ(
-        ParseFieldProfile("[PCB]\n" + QByteArray("PARENT\n").repeated(kMaxGroupsPerSection + 1) + "END\n", "")
-            .error,
-        FieldProfileError::TooManyGroups);
-    EXPECT_EQ(ParseFieldProfile(QByteArray(kMaxFieldProfileSize + 1, ' '), "").error,
-              FieldProfileError::TooLarge);
+    const std::pair<QByteArray, FieldProfileError> cases[] = {
+        {full + Child(18) + "END\n", FieldProfileError::TooManyChildren},
+        {"[PAGE]\n" + Child(1) + "END\n", FieldProfileError::ChildWithoutGroup},
+        // Starting a section again drops its current group, as it starts numbering afresh.
+        {"[PAGE]\nPARENT,,,G\n[PAGE]\n" + Child(1) + "END\n", FieldProfileError::ChildWithoutGroup},
+        {"[PAGE]\nPARENT,,,G\n" + Child(1) + "ENDING\n", FieldProfileError::MissingEnd},
+        {"[PCB]\n" + QByteArray("PARENT\n").repeated(kMaxGroupsPerSection + 1) + "END\n",
+         FieldProfileError::TooManyGroups},
+        {QByteArray(kMaxFieldProfileSize + 1, ' '), FieldProfileError::TooLarge},
+    };
+    for (const auto& [file, error] : cases) {
+        EXPECT_EQ(ParseFieldProfile(file, "").error, error) << file.left(60).toStdString();
+    }
 }
 
 TEST(FieldTableTest, RowsCoverEverySlotAndOnlyFlagOneIsShown) {

@@ -27,8 +27,8 @@ ItemData Counted(ItemData item) {
 }
 
 // Circuit "BOARD": a 1" x 0.5" board (25.4 x 12.7 mm at the default scale) with surface pads
-// only, three layout components (one of them on the bottom side, one a special part), vias of
-// every kind, a trace and a net with three pin nodes, one of them routed.
+// only (so its holes are the vias alone), three layout components (one of them on the bottom side, one a
+// special part), vias of every kind, a trace and a net with three pin nodes, one of them routed.
 std::unique_ptr<MemoryKernel> BoardDesign() {
     return DesignBuilder("P")
         .Device("IC", 1)
@@ -194,31 +194,6 @@ TEST(BoardCountersTest, DrilledPadsAreHolesAndBottomItemsAreMirrored) {
     EXPECT_EQ(counters.layers[31].padItems, 1);
     EXPECT_EQ(counters.Totals().padItems, 3);
     EXPECT_EQ(BuriedVias(*kernel), QStringLiteral("0"));
-}
-
-TEST(BoardCountersTest, SurfaceOnlyBoardHasNoDrilledPadsAndOnlyViaHoles) {
-    auto kernel = DesignBuilder("P")
-                      .Symbol("SO2", SymbolPackage)
-                      .SymbolPadStack("SMD")
-                      .PadStackItem(Counted(DesignBuilder::Rectangle(0, 0, 10, 10, 0, 0)))
-                      .Entry("1", "SMD")
-                      .Entry("2", "SMD")
-                      .Circuit("MAIN")
-                      .LayComp("U1", "SO2")
-                      .LayComp("U2", "SO2")
-                      .Via(0, 0)
-                      .Via(5, 5)
-                      .Build();
-    BoardCounters counters;
-    PadCounts(*kernel, counters);
-    // Every pad counts as an SMD pad; none is drilled, so the holes are the vias alone.
-    EXPECT_EQ(counters.smdPads, 4);
-    EXPECT_EQ(counters.pmdPads, 0);
-    const FieldTable fields = TableShowing({17, 32, 53});
-    RecordingInterface ui;
-    const QString text = BoardStatistics(ReportContext{*kernel, fields, ui});
-    EXPECT_TRUE(text.contains("No. of PMD Pads: 0\r\n")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Total Holes: 2\r\n")) << text.toStdString();
 }
 
 TEST(BoardCountersTest, BuriedViaKindsAreDistinctSortedAndNumbered) {

@@ -12,7 +12,7 @@ std::string S(const QString& text) {
     return text.toStdString();
 }
 
-TEST(ListDocument, HeadingIsTheUpperCasedTitleAColonAndThreeLineEnds) {
+TEST(ListDocument, HeadingIsTheUpperCasedTitleAndNameAColonAndThreeLineEnds) {
     EXPECT_EQ(S(AddListHeading("List of all Circuit(s)", "body\r\n")),
               "LIST OF ALL CIRCUIT(S):\r\n\r\n\r\nbody\r\n");
     // An empty body gives the heading alone, and the legend is only put before a body.
@@ -20,9 +20,7 @@ TEST(ListDocument, HeadingIsTheUpperCasedTitleAColonAndThreeLineEnds) {
     EXPECT_EQ(S(AddListHeading("List of Nets", "B", "LEGEND")), "LIST OF NETS:\r\n\r\n\r\nLEGENDB");
     // Upper-casing never changes a length: the German sharp s stays one character.
     EXPECT_EQ(AddListHeading(QString::fromUtf8("Stra\u00dfe"), QString()).size(), 6 + 1 + 6);
-}
-
-TEST(ListDocument, NamedHeadingPutsTheNameBetweenTitleAndColon) {
+    // A named heading puts the name between the title and the colon.
     EXPECT_EQ(S(AddListHeadingWithName("Output of hierarchy in ", "Circuit[ MAIN ]", "x")),
               "OUTPUT OF HIERARCHY IN CIRCUIT[ MAIN ]:\r\n\r\n\r\nx");
 }

@@ -1,5 +1,7 @@
 #include "listgen/NetReport.h"
 
+#include "tests/listgen/FieldTestSupport.h"
+
 #include "kernel/DesignBuilder.h"
 #include "kernel/KernelText.h"
 #include "shell/RecordingInterface.h"
@@ -14,30 +16,8 @@
 namespace vxw {
 namespace {
 
-// A field table that shows every id from 1 to 99 except the hidden ones.
-FieldTable FieldsHiding(const std::set<int>& hidden) {
-    FieldGroups groups;
-    for (int id = 1; id < 100; ++id) {
-        if (groups.empty() || (id - 1) % kSlotsPerGroup == 0) {
-            groups.emplace_back();
-        }
-        FieldEntry& entry = groups.back().fields[static_cast<std::size_t>((id - 1) % kSlotsPerGroup)];
-        entry.name = QStringLiteral("F");
-        entry.fieldId = static_cast<int16_t>(id);
-        entry.shown = hidden.count(id) ? 0 : 1;
-    }
-    FieldTable table;
-    table.Prepare(groups);
-    return table;
-}
-
 QString Dashes(int count) {
     return QString(count, QLatin1Char('-'));
-}
-
-NodeData MakeNode(std::string schComp, int32_t schEntry, bool schConnected, std::string layComp,
-                  int32_t layPin, bool layConnected) {
-    return NodeData{std::move(schComp), schEntry, schConnected, std::move(layComp), layPin, layConnected};
 }
 
 // Fails the n-th node read (1-based), as a damaged database would.
@@ -65,17 +45,11 @@ protected:
         builder_.LayComp("U1", "DIP14").LayComp("U2", "DIP14");
     }
 
-    QString Lines(const std::set<int>& hidden, const QString& net, int mode) {
-        const FieldTable fields = FieldsHiding(hidden);
-        kernel_ = builder_.Build();
-        return NetLines(ReportContext{*kernel_, fields, ui_}, net, mode);
-    }
-
     // CLK: U1 connected on both sides, U2 unconnected on both sides.
     void AddClock() {
         builder_.Net("CLK", NetNamed)
-            .Node(MakeNode("U1", 1, true, "U1", 1, true))
-            .Node(MakeNode("U2", 2, false, "U2", 2, false));
+            .Node(NodeData{"U1", 1, true, "U1", 1, true})
+            .Node(NodeData{"U2", 2, false, "U2", 2, false});
     }
 
     QTemporaryDir dir_;
@@ -85,66 +59,61 @@ protected:
     RecordingInterface ui_;
 };
 
-TEST_F(NetReportTest, BothSidesGetTitledSectionsAfterAnEmptyLine) {
+TEST_F(NetReportTest, NetLinesFollowTheModeAndTheShownFields) {
     AddClock();
-    EXPECT_EQ(Lines({}, QStringLiteral("CLK"), NetModeBoth),
-              QStringLiteral("\r\nNET CLK (Named)"
-                             "\r\n\r\nSchematic  (Total: 2)  (UnC: 1)\r\n") +
-                  Dashes(31) +
-                  QStringLiteral("\r\nU1,A,C; U2,B,UnC"
-                                 "\r\n\r\nLayout  (Total: 2)  (UnC: 1)\r\n") +
-                  Dashes(28) + QStringLiteral("\r\nU1,1,C; U2,2,UnC\r\n"));
-    EXPECT_TRUE(ui_.messages.empty());
-}
-
-TEST_F(NetReportTest, OneSideRunsTheTrimmedTotalsOnFromTheHead) {
-    AddClock();
-    EXPECT_EQ(Lines({}, QStringLiteral("CLK"), NetModeSchematic),
-              QStringLiteral("\r\nNET CLK (Named)(Total: 2)  (UnC: 1)\r\n") + Dashes(35) +
-                  QStringLiteral("\r\nU1,A,C; U2,B,UnC\r\n"));
-    // Without the class the counts follow the net name; the underline spans the joined line.
-    EXPECT_EQ(Lines({44}, QStringLiteral("CLK"), NetModeLayout),
-              QStringLiteral("\r\nNET CLK(Total: 2)  (UnC: 1)\r\n") + Dashes(27) +
-                  QStringLiteral("\r\nU1,1,C; U2,2,UnC\r\n"));
-    // Totals hidden and every pin connected: only the underline of the head.
     builder_.Net("VCC", NetPowerGround).Node("U1", 3, "U1", 3);
-    EXPECT_EQ(Lines({27}, QStringLiteral("VCC"), NetModeLayout),
-              QStringLiteral("\r\nNET VCC (Pwr/Gnd)\r\n") + Dashes(17) + QStringLiteral("\r\nU1,3,C\r\n"));
-}
-
-TEST_F(NetReportTest, HiddenMarksNumbersAndEntriesLeaveNamesAndUnconnectedCounts) {
-    AddClock();
-    EXPECT_EQ(Lines({28, 37, 57, 27}, QStringLiteral("CLK"), NetModeBoth),
-              QStringLiteral("\r\nNET CLK (Named)\r\n\r\nSchematic  (UnC: 1)\r\n") + Dashes(19) +
-                  QStringLiteral("\r\nU1; U2\r\n\r\nLayout  (UnC: 1)\r\n") + Dashes(16) +
-                  QStringLiteral("\r\nU1; U2\r\n"));
-}
-
-TEST_F(NetReportTest, MissingSidesAndUnreadableParts) {
     // GND has no schematic side; U9 is no component at all; entry 7 of U1 does not exist.
-    builder_.Net("GND", NetPowerGround).Node(MakeNode("", 0, false, "U2", 1, true));
-    builder_.Net("LOST", 0).Node(MakeNode("U9", 1, true, "U9", 1, true));
-    builder_.Net("ODD", NetNamed).Node(MakeNode("U1", 7, true, "", 0, false));
-    EXPECT_EQ(Lines({}, QStringLiteral("GND"), NetModeSchematic),
-              QStringLiteral("\r\nNET GND (Pwr/Gnd)\r\n"));
-    EXPECT_EQ(Lines({}, QStringLiteral("GND"), NetModeBoth),
-              QStringLiteral("\r\nNET GND (Pwr/Gnd)\r\n\r\nLayout  (Total: 1)\r\n") + Dashes(18) +
-                  QStringLiteral("\r\nU2,1,C\r\n"));
-    EXPECT_EQ(Lines({}, QStringLiteral("LOST"), NetModeBoth), QStringLiteral("\r\nNET LOST (UnNamed)\r\n"));
-    EXPECT_EQ(Lines({}, QStringLiteral("ODD"), NetModeSchematic),
-              QStringLiteral("\r\nNET ODD (Named)(Total: 1)\r\n") + Dashes(25) +
-                  QStringLiteral("\r\nU1,C\r\n"));
-    EXPECT_TRUE(Lines({}, QStringLiteral("NOSUCH"), NetModeBoth).isEmpty());
+    builder_.Net("GND", NetPowerGround).Node(NodeData{"", 0, false, "U2", 1, true});
+    builder_.Net("LOST", 0).Node(NodeData{"U9", 1, true, "U9", 1, true});
+    builder_.Net("ODD", NetNamed).Node(NodeData{"U1", 7, true, "", 0, false});
+    kernel_ = builder_.Build();
+    struct Query {
+        std::set<int> hidden;
+        const char* net;
+        int mode;
+    };
+    const std::pair<Query, QString> cases[] = {
+        // Both sides get titled sections after an empty line.
+        {{{}, "CLK", NetModeBoth},
+         "\r\nNET CLK (Named)\r\n\r\nSchematic  (Total: 2)  (UnC: 1)\r\n" + Dashes(31) +
+             "\r\nU1,A,C; U2,B,UnC\r\n\r\nLayout  (Total: 2)  (UnC: 1)\r\n" + Dashes(28) +
+             "\r\nU1,1,C; U2,2,UnC\r\n"},
+        // One side runs the trimmed totals on from the head.
+        {{{}, "CLK", NetModeSchematic},
+         "\r\nNET CLK (Named)(Total: 2)  (UnC: 1)\r\n" + Dashes(35) + "\r\nU1,A,C; U2,B,UnC\r\n"},
+        // Without the class the counts follow the net name; the underline spans the joined line.
+        {{{44}, "CLK", NetModeLayout},
+         "\r\nNET CLK(Total: 2)  (UnC: 1)\r\n" + Dashes(27) + "\r\nU1,1,C; U2,2,UnC\r\n"},
+        // Totals hidden and every pin connected: only the underline of the head.
+        {{{27}, "VCC", NetModeLayout}, "\r\nNET VCC (Pwr/Gnd)\r\n" + Dashes(17) + "\r\nU1,3,C\r\n"},
+        // Hidden marks, numbers and entries leave the names and the unconnected counts.
+        {{{28, 37, 57, 27}, "CLK", NetModeBoth},
+         "\r\nNET CLK (Named)\r\n\r\nSchematic  (UnC: 1)\r\n" + Dashes(19) +
+             "\r\nU1; U2\r\n\r\nLayout  (UnC: 1)\r\n" + Dashes(16) + "\r\nU1; U2\r\n"},
+        {{{}, "GND", NetModeSchematic}, "\r\nNET GND (Pwr/Gnd)\r\n"},
+        {{{}, "GND", NetModeBoth},
+         "\r\nNET GND (Pwr/Gnd)\r\n\r\nLayout  (Total: 1)\r\n" + Dashes(18) + "\r\nU2,1,C\r\n"},
+        {{{}, "LOST", NetModeBoth}, "\r\nNET LOST (UnNamed)\r\n"},
+        {{{}, "ODD", NetModeSchematic}, "\r\nNET ODD (Named)(Total: 1)\r\n" + Dashes(25) + "\r\nU1,C\r\n"},
+        {{{}, "NOSUCH", NetModeBoth}, ""},
+    };
+    for (const auto& [query, lines] : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << query.net << " mode " << query.mode << ", hiding " << query.hidden.size());
+        const FieldTable fields = TableHiding(query.hidden);
+        EXPECT_EQ(NetLines(ReportContext{*kernel_, fields, ui_}, QLatin1String(query.net), query.mode),
+                  lines);
+    }
     EXPECT_TRUE(ui_.messages.empty());
 }
 
 TEST_F(NetReportTest, UnreadableNodeStopsThatNetButKeepsWhatWasCollected) {
     builder_.Net("CLK", NetNamed)
-        .Node(MakeNode("U1", 1, true, "", 0, false))
-        .Node(MakeNode("U2", 2, true, "", 0, false))
-        .Node(MakeNode("U2", 3, true, "", 0, false));
+        .Node(NodeData{"U1", 1, true, "", 0, false})
+        .Node(NodeData{"U2", 2, true, "", 0, false})
+        .Node(NodeData{"U2", 3, true, "", 0, false});
     FailingNodeKernel kernel(builder_.Data(), 2);
-    const FieldTable fields = FieldsHiding({});
+    const FieldTable fields = TableHiding({});
     const ReportContext context{kernel, fields, ui_};
     EXPECT_EQ(NetsSection(context, NetModeSchematic),
               QStringLiteral("\r\n**NETS**\r\n\r\n\r\nNET CLK (Named)(Total: 1)\r\n") + Dashes(25) +
@@ -156,11 +125,11 @@ TEST_F(NetReportTest, UnreadableNodeStopsThatNetButKeepsWhatWasCollected) {
 
 TEST_F(NetReportTest, SectionListsEveryNetByItsOwnNodesOrSaysNone) {
     // Two nets of one name: each prints its own pins.
-    builder_.Net("N", NetNamed).Node(MakeNode("U1", 1, true, "", 0, false));
-    builder_.Net("N", NetNamed).Node(MakeNode("U2", 2, false, "", 0, false));
+    builder_.Net("N", NetNamed).Node(NodeData{"U1", 1, true, "", 0, false});
+    builder_.Net("N", NetNamed).Node(NodeData{"U2", 2, false, "", 0, false});
     builder_.Circuit("EMPTY").Page("P1");
     kernel_ = builder_.Build();
-    const FieldTable fields = FieldsHiding({44});
+    const FieldTable fields = TableHiding({44});
     const ReportContext context{*kernel_, fields, ui_};
     EXPECT_EQ(NetsSection(context, NetModeSchematic),
               QStringLiteral("\r\n**NETS**\r\n") + QStringLiteral("\r\n\r\nNET N(Total: 1)\r\n") +
@@ -173,7 +142,7 @@ TEST_F(NetReportTest, SectionListsEveryNetByItsOwnNodesOrSaysNone) {
 }
 
 TEST_F(NetReportTest, ReportSwitchesToTheCircuitAndRestoresCircuitAndPage) {
-    builder_.Net("CLK", NetNamed).Node(MakeNode("U1", 1, true, "U1", 1, true));
+    builder_.Net("CLK", NetNamed).Node(NodeData{"U1", 1, true, "U1", 1, true});
     builder_.Circuit("SECOND").Page("P1").Page("P2");
     kernel_ = builder_.Build();
     const int32_t second = FindByName(*kernel_, kernel_->DB_HierarchyMap(), QStringLiteral("SECOND"));
@@ -181,14 +150,14 @@ TEST_F(NetReportTest, ReportSwitchesToTheCircuitAndRestoresCircuitAndPage) {
     const int32_t page2 = FindByName(*kernel_, kernel_->DB_PageMap(), QStringLiteral("P2"));
     ASSERT_GT(kernel_->DB_SetCurPage(page2), 0);
 
-    const FieldTable layoutOnly = FieldsHiding({40});
+    const FieldTable layoutOnly = TableHiding({40});
     EXPECT_EQ(NetReport(ReportContext{*kernel_, layoutOnly, ui_}, QStringLiteral("MAIN")),
               QStringLiteral("Circuit: MAIN\r\n\r\n\r\n**NETS**\r\n\r\n\r\nNET CLK (Named)(Total: 1)\r\n") +
                   Dashes(25) + QStringLiteral("\r\nU1,1,C\r\n\r\n"));
     EXPECT_EQ(kernel_->DB_CurHier(), second);
     EXPECT_EQ(kernel_->DB_CurPage(), page2);
 
-    const FieldTable neither = FieldsHiding({40, 21, 5});
+    const FieldTable neither = TableHiding({40, 21, 5});
     EXPECT_TRUE(NetReport(ReportContext{*kernel_, neither, ui_}, QStringLiteral("MAIN")).isEmpty());
     // An unknown circuit has no nets to list.
     EXPECT_EQ(NetReport(ReportContext{*kernel_, layoutOnly, ui_}, QStringLiteral("NONE")),
@@ -213,23 +182,23 @@ TEST_F(NetReportTest, SectionReadsTheSameWithAndWithoutItsComponentCache) {
     builder_.SchComp("A_VERY_LONG_COMPONENT_NAME_01", "NAND").SchComp("BARE");
     builder_.LayComp("A_VERY_LONG_COMPONENT_NAME_01", "DIP14").LayComp("BARE");
     builder_.Net("LONG", NetNamed)
-        .Node(MakeNode("A_VERY_LONG_COMPONENT_NAME_01", 3, true, "A_VERY_LONG_COMPONENT_NAME_01", 3, false))
-        .Node(MakeNode("U1", 4, true, "U1", 0, true))
-        .Node(MakeNode("U9", 1, true, "U2", -1, true))
-        .Node(MakeNode("BARE", 1, false, "BARE", 2, true));
+        .Node(NodeData{"A_VERY_LONG_COMPONENT_NAME_01", 3, true, "A_VERY_LONG_COMPONENT_NAME_01", 3, false})
+        .Node(NodeData{"U1", 4, true, "U1", 0, true})
+        .Node(NodeData{"U9", 1, true, "U2", -1, true})
+        .Node(NodeData{"BARE", 1, false, "BARE", 2, true});
     AddClock();
     const DesignData data = builder_.Data();
     MemoryKernel cached(data);
     UncachableKernel uncached(data);
     for (const std::set<int>& hidden : {std::set<int>{}, std::set<int>{28, 37}, std::set<int>{57, 27, 44}}) {
-        const FieldTable fields = FieldsHiding(hidden);
+        const FieldTable fields = TableHiding(hidden);
         for (const int mode : {NetModeSchematic, NetModeLayout, NetModeBoth}) {
             EXPECT_EQ(NetsSection(ReportContext{cached, fields, ui_}, mode),
                       NetsSection(ReportContext{uncached, fields, ui_}, mode))
                 << "mode " << mode << ", " << hidden.size() << " hidden";
         }
     }
-    const FieldTable all = FieldsHiding({});
+    const FieldTable all = TableHiding({});
     EXPECT_EQ(NetsSection(ReportContext{cached, all, ui_}, NetModeLayout),
               QStringLiteral("\r\n**NETS**\r\n\r\n\r\nNET LONG (Named)(Total: 4)  (UnC: 1)\r\n") +
                   Dashes(36) +

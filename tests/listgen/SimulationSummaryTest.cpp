@@ -1,5 +1,7 @@
 #include "listgen/SimulationSummary.h"
 
+#include "tests/listgen/FieldTestSupport.h"
+
 #include "kernel/DesignBuilder.h"
 #include "kernel/KernelText.h"
 #include "shell/RecordingInterface.h"
@@ -10,20 +12,6 @@
 
 namespace vxw {
 namespace {
-
-FieldTable FieldsHiding(const std::set<int>& hidden) {
-    FieldGroups groups(6);
-    for (int id = 1; id < 100; ++id) {
-        FieldEntry& entry =
-            groups[static_cast<std::size_t>((id - 1) / kSlotsPerGroup)].fields[(id - 1) % kSlotsPerGroup];
-        entry.name = QStringLiteral("F");
-        entry.fieldId = static_cast<int16_t>(id);
-        entry.shown = hidden.count(id) ? 0 : 1;
-    }
-    FieldTable table;
-    table.Prepare(groups);
-    return table;
-}
 
 class SimulationSummaryTest : public ::testing::Test {
 protected:
@@ -45,7 +33,7 @@ protected:
     }
 
     SimulationSummaryTexts Summary(const std::set<int>& hidden) {
-        const FieldTable fields = FieldsHiding(hidden);
+        const FieldTable fields = TableHiding(hidden);
         return SimulationSummary(ReportContext{*kernel_, fields, ui_});
     }
 

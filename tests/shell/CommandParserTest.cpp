@@ -10,14 +10,11 @@ QStringList Fields(const char* text) {
     return ParseCommandText(QString::fromLatin1(text)).fields;
 }
 
-TEST(ParseCommand, ExamplesOfTheHostCommands) {
+TEST(ParseCommand, SplitsAtCommasOutsideQuotes) {
     EXPECT_EQ(Fields("All,MN"), (QStringList{"All", "MN"}));
     EXPECT_EQ(Fields("VXLLSTGN,EX,"), (QStringList{"VXLLSTGN", "EX", ""}));
     EXPECT_EQ(Fields("a,\"b,c\""), (QStringList{"a", "b,c"}));
     EXPECT_EQ(Fields("a,\"b,c\",d"), (QStringList{"a", "b,c", "d"}));
-}
-
-TEST(ParseCommand, EdgesOfTheAlgorithm) {
     EXPECT_EQ(Fields(""), (QStringList{""}));
     EXPECT_EQ(Fields(","), (QStringList{"", ""}));
     EXPECT_EQ(Fields("a,,b"), (QStringList{"a", "", "b"}));

@@ -1,6 +1,6 @@
 #include "shell/HostLink.h"
 
-#include "tests/shell/SharedStringKernel.h"
+#include "kernel/MemoryKernel.h"
 
 #include <gtest/gtest.h>
 
@@ -11,12 +11,12 @@ namespace vxw {
 namespace {
 
 TEST(IsAppRunning, OnlyTheTrimmedTextOneCounts) {
-    SharedStringKernel kernel;
-    kernel.strings["mw_VXLSPCVR"] = " 1 ";
-    kernel.strings["mw_A"] = "1";
-    kernel.strings["mw_B"] = "0";
-    kernel.strings["mw_C"] = "\t1";
-    kernel.strings["mw_D"] = "11";
+    MemoryKernel kernel;
+    kernel.E_SetString("mw_VXLSPCVR", " 1 ");
+    kernel.E_SetString("mw_A", "1");
+    kernel.E_SetString("mw_B", "0");
+    kernel.E_SetString("mw_C", "\t1");
+    kernel.E_SetString("mw_D", "11");
     EXPECT_TRUE(IsAppRunning(kernel, QStringLiteral("VXLSPCVR")));
     EXPECT_TRUE(IsAppRunning(kernel, QStringLiteral("  vxlspcvr ")));
     EXPECT_TRUE(IsAppRunning(kernel, QStringLiteral("a")));
@@ -34,13 +34,13 @@ TEST(PublishState, ComposesTheStateLine) {
               QStringLiteral("List Generator, 2, 0,-1, 0"));
     EXPECT_EQ(StateLine(QString(), -2147483647 - 1, 12), QStringLiteral(",-2147483648, 0, 12, 0"));
 
-    SharedStringKernel kernel;
+    MemoryKernel kernel;
     PublishState(kernel, true, QStringLiteral("Größe"), 1, -1);
-    EXPECT_EQ(kernel.strings["VXLLSTGN"], QByteArray("Gr\xF6\xDF"
-                                                     "e, 1, 0,-1, 0"));
+    EXPECT_STREQ(kernel.E_GetString("VXLLSTGN"), "Gr\xF6\xDF"
+                                                 "e, 1, 0,-1, 0");
+    // An inactive component clears its line rather than leaving the last one behind.
     PublishState(kernel, false, QStringLiteral("ignored"), 1, 0);
-    EXPECT_EQ(kernel.strings["VXLLSTGN"], QByteArray());
-    EXPECT_EQ(kernel.setCalls, 2);
+    EXPECT_STREQ(kernel.E_GetString("VXLLSTGN"), "");
 }
 
 TEST(HostLink, NotificationTexts) {
@@ -63,24 +63,24 @@ TEST(HostLink, TextViewerChoiceFollowsItsRunningFlag) {
     const QString path = QStringLiteral("/jobs/UNTITLED.LIST");
     std::vector<HostNotification> sent;
     HostLink link([&](const QString& aname, const QString& command) { sent.push_back({aname, command}); });
-    SharedStringKernel kernel;
+    MemoryKernel kernel;
     for (const char* running : {"1", " 1 "}) {
-        kernel.strings["mw_VXLSPCVR"] = running;
+        kernel.E_SetString("mw_VXLSPCVR", running);
         EXPECT_EQ(link.OpenInTextViewer(kernel, path), 0);
         EXPECT_EQ(sent.back(), (HostNotification{"VXLSPCVR", "VXLSPCVR,NF," + path}));
     }
     for (const char* other : {"0", "", "yes"}) {
-        kernel.strings["mw_VXLSPCVR"] = other;
+        kernel.E_SetString("mw_VXLSPCVR", other);
         EXPECT_EQ(link.OpenInTextViewer(kernel, path), 0);
         EXPECT_EQ(sent.back(), (HostNotification{"VXLSPCVR", "SHELL,0," + path}));
     }
-    kernel.strings.remove("mw_VXLSPCVR");
+    kernel.E_SetString("mw_VXLSPCVR", nullptr);
     EXPECT_EQ(link.OpenInTextViewer(kernel, path), 0);
     EXPECT_EQ(sent.back(), (HostNotification{"VXLSPCVR", "SHELL,0," + path}));
 }
 
 TEST(HostLink, FailuresOfTheViewerCallAnswerOne) {
-    SharedStringKernel kernel;
+    MemoryKernel kernel;
     HostLink throwing([](const QString&, const QString&) { throw std::runtime_error("host gone"); });
     EXPECT_EQ(throwing.OpenInTextViewer(kernel, QStringLiteral("/x")), 1);
     HostLink silent{HostLink::Notify()};

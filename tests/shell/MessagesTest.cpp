@@ -4,12 +4,10 @@
 #include "shell/TerminalInterface.h"
 
 #include "kernel/KernelAccess.h"
+#include "kernel/MemoryKernel.h"
 #include "suite/SuiteServices.h"
 #include "tests/CatalogueSuite.h"
-#include "tests/shell/SharedStringKernel.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,8 +20,8 @@ class MessagesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
-        auto kernel = std::make_unique<SharedStringKernel>();
-        kernel->strings["PRODUCT_NAME"] = "Vexil 2000";
+        auto kernel = std::make_unique<MemoryKernel>();
+        kernel->E_SetString("PRODUCT_NAME", "Vexil 2000");
         kernel_ = std::make_unique<ScopedKernel>(std::move(kernel));
         UseCatalogue(QByteArray());
     }
@@ -70,17 +68,14 @@ TEST_F(MessagesTest, ErrorTextsComeThroughTheCatalogue) {
     EXPECT_EQ(ReportErrorText(12345, QStringLiteral("x")), QStringLiteral("Unbekannt"));
 }
 
-TEST_F(MessagesTest, ReportErrorShowsAnExclamationBoxWithTheProductTitle) {
+TEST_F(MessagesTest, BoxTitlesNameTheProduct) {
     RecordingInterface ui;
-    ui.ReportError(1, QStringLiteral("R1"));
+    ui.ReportError(1, QStringLiteral("R1")); // an exclamation box
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].prompt, QStringLiteral("Can't find Part: R1"));
     EXPECT_EQ(ui.messages[0].style, MbExclamation | MbOk);
     EXPECT_EQ(ui.messages[0].title, QStringLiteral("Vexil 2000 - List Generator ()"));
-}
 
-TEST_F(MessagesTest, ShowMessageTitleDefaultsToTheProductName) {
-    RecordingInterface ui;
     ui.messageAnswers.push_back(AnswerNo);
     EXPECT_EQ(ui.ShowMessage(QStringLiteral("Exit?"), MbYesNo | MbExclamation), AnswerNo);
     EXPECT_EQ(ui.messages.back().title, QStringLiteral("Vexil 2000"));
@@ -88,39 +83,34 @@ TEST_F(MessagesTest, ShowMessageTitleDefaultsToTheProductName) {
     EXPECT_EQ(ui.messages.back().title, QStringLiteral("Own"));
 }
 
-TEST(MessageBox, DefaultAnswersFollowTheDefaultButton) {
-    EXPECT_EQ(DefaultAnswer(MbOk), AnswerOk);
-    EXPECT_EQ(DefaultAnswer(MbYesNo | MbExclamation | MbSystemModal), AnswerYes);
-    EXPECT_EQ(DefaultAnswer(MbYesNo | MbDefaultButton2), AnswerNo);
-    EXPECT_EQ(DefaultAnswer(MbYesNo | MbDefaultButton4), AnswerYes); // no fourth button
-    EXPECT_EQ(DefaultAnswer(MbYesNoAllCancel | MbDefaultButton3), AnswerYesToAll);
-    EXPECT_EQ(DefaultAnswer(MbYesNoAllCancel | MbDefaultButton4), AnswerCancel);
-    EXPECT_EQ(MessageButtons(MbYesNoCancel), (QList<int>{AnswerYes, AnswerNo, AnswerCancel}));
-}
-
-TEST(MessageBox, EscapeIconAndModalityByStyle) {
+TEST(MessageBox, DefaultEscapeIconAndModalityByStyle) {
     struct Case {
         int style;
+        int answer; // of the default button
         int escape;
         int icon;
         bool systemModal;
     };
     const Case cases[] = {
-        {MbOk, AnswerOk, 0, false},
-        {MbOkCancel | MbCritical, AnswerCancel, MbCritical, false},
-        {MbAbortRetryIgnore | MbExclamation, 0, MbExclamation, false},
-        {MbYesNoCancel | MbQuestion | MbDefaultButton2, AnswerCancel, MbQuestion, false},
-        {MbYesNo | MbExclamation | MbSystemModal, AnswerNo, MbExclamation, true},
-        {MbRetryCancel | MbInformation, AnswerCancel, MbInformation, false},
-        {MbYesNoAllCancel | MbDefaultButton3, AnswerCancel, 0, false},
-        {0x70 | 7, AnswerOk, 0, false}, // unknown icon and buttons: a plain OK box
+        {MbOk, AnswerOk, AnswerOk, 0, false},
+        {MbOkCancel | MbCritical, AnswerOk, AnswerCancel, MbCritical, false},
+        {MbAbortRetryIgnore | MbExclamation, AnswerAbort, 0, MbExclamation, false},
+        {MbYesNoCancel | MbQuestion | MbDefaultButton2, AnswerNo, AnswerCancel, MbQuestion, false},
+        {MbYesNo | MbExclamation | MbSystemModal, AnswerYes, AnswerNo, MbExclamation, true},
+        {MbYesNo | MbDefaultButton4, AnswerYes, AnswerNo, 0, false}, // no fourth button
+        {MbRetryCancel | MbInformation, AnswerRetry, AnswerCancel, MbInformation, false},
+        {MbYesNoAllCancel | MbDefaultButton3, AnswerYesToAll, AnswerCancel, 0, false},
+        {MbYesNoAllCancel | MbDefaultButton4, AnswerCancel, AnswerCancel, 0, false},
+        {0x70 | 7, AnswerOk, AnswerOk, 0, false}, // unknown icon and buttons: a plain OK box
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);
+        EXPECT_EQ(DefaultAnswer(c.style), c.answer);
         EXPECT_EQ(EscapeAnswer(c.style), c.escape);
         EXPECT_EQ(MessageIcon(c.style), c.icon);
         EXPECT_EQ(IsSystemModal(c.style), c.systemModal);
     }
+    EXPECT_EQ(MessageButtons(MbYesNoCancel), (QList<int>{AnswerYes, AnswerNo, AnswerCancel}));
 }
 
 TEST_F(MessagesTest, ButtonCaptionsComeThroughTheCatalogue) {
@@ -155,9 +145,6 @@ TEST(TerminalInterface, WritesOneLinePerMessageAndAnswersDefaults) {
     terminal.SetStatus(2, QStringLiteral("File: a.PART"));
     EXPECT_EQ(terminal.StatusText(2), QStringLiteral("File: a.PART"));
     EXPECT_EQ(lines.size(), expected.size()); // status is silent unless verbose
-    EXPECT_FALSE(terminal.CancelRequested());
-    terminal.RequestCancel();
-    EXPECT_TRUE(terminal.CancelRequested());
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace vxw {
 namespace {
 
@@ -52,14 +54,12 @@ TEST(IniFile, ValuesRoundTripThroughText) {
                               QStringLiteral("a=b;c,d"),
                               QStringLiteral("Größe €"),
                               QString()};
-    int i = 0;
-    for (const QString& value : values) {
-        file.SetValue(QStringLiteral("S"), QStringLiteral("k%1").arg(i++), value);
+    for (int i = 0; i < int(std::size(values)); ++i) {
+        file.SetValue(QStringLiteral("S"), QStringLiteral("k%1").arg(i), values[i]);
     }
     const IniFile reread = IniFile::FromText(file.ToText());
-    i = 0;
-    for (const QString& value : values) {
-        EXPECT_EQ(reread.Value(QStringLiteral("S"), QStringLiteral("k%1").arg(i++)), value);
+    for (int i = 0; i < int(std::size(values)); ++i) {
+        EXPECT_EQ(reread.Value(QStringLiteral("S"), QStringLiteral("k%1").arg(i)), values[i]);
     }
     // A value is one line.
     file.SetValue(QStringLiteral("S"), QStringLiteral("lines"), QStringLiteral("a\r\nb"));

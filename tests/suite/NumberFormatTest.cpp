@@ -8,14 +8,12 @@
 namespace vxw {
 namespace {
 
-struct FormatCase {
-    const char* pattern;
-    double value;
-    const char* text;
-};
-
 TEST(FormatNumber, TableOfTheTextRules) {
-    const FormatCase cases[] = {
+    const struct {
+        const char* pattern;
+        double value;
+        const char* text;
+    } cases[] = {
         {"#0.0000#", 1 / 25.4, "0.03937"},
         {"#0.0000#", 25.4, "25.4000"},
         {"#0.0000#", 0, "0.0000"},
@@ -26,15 +24,7 @@ TEST(FormatNumber, TableOfTheTextRules) {
         {"##0.0#", 1.255, "1.26"},
         {"##0.00", 200.0 / 3, "66.67"},
         {"##0.00", 0.125, "0.13"},
-    };
-    for (const FormatCase& c : cases) {
-        EXPECT_EQ(FormatNumber(QString::fromLatin1(c.pattern), c.value), QString::fromLatin1(c.text))
-            << c.pattern << " " << c.value;
-    }
-}
-
-TEST(FormatNumber, CarriesRoundsAwayFromZeroAndSigns) {
-    const FormatCase cases[] = {
+        // Carries, rounding away from zero, signs (no "-0") and patterns without optional digits.
         {"#0.000", 9.9995, "10.000"},
         {"#0.000", 0.0005, "0.001"},
         {"#0.000", 0.0004999, "0.000"},
@@ -52,7 +42,7 @@ TEST(FormatNumber, CarriesRoundsAwayFromZeroAndSigns) {
         {"00.0", 5, "05.0"},
         {"##0", 2.5, "3"},
     };
-    for (const FormatCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(FormatNumber(QString::fromLatin1(c.pattern), c.value), QString::fromLatin1(c.text))
             << c.pattern << " " << c.value;
     }

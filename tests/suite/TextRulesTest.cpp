@@ -65,21 +65,18 @@ TEST(LeadingNumber, LongDigitRunsStayFinite) {
 }
 
 TEST(RoundToInt16, RoundsHalfToEvenAndSaturates) {
-    EXPECT_EQ(RoundToInt16(0.5), 0);
-    EXPECT_EQ(RoundToInt16(1.5), 2);
-    EXPECT_EQ(RoundToInt16(2.5), 2);
-    EXPECT_EQ(RoundToInt16(-0.5), 0);
-    EXPECT_EQ(RoundToInt16(-1.5), -2);
-    EXPECT_EQ(RoundToInt16(-2.5), -2);
-    EXPECT_EQ(RoundToInt16(2.4999), 2);
-    EXPECT_EQ(RoundToInt16(2.5001), 3);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_EQ(RoundToInt16(32767.5), 32767);
-    EXPECT_EQ(RoundToInt16(40000), 32767);
-    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-    EXPECT_EQ(RoundToInt16(-1e300), -32768);
-    EXPECT_EQ(RoundToInt16(std::numeric_limits<double>::infinity()), 32767);
-    EXPECT_EQ(RoundToInt16(std::nan("")), 0);
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double value;
+        int rounded;
+    } cases[] = {
+        {0.5, 0},       {1.5, 2},           {2.5, 2},         {-0.5, 0},        {-1.5, -2},
+        {-2.5, -2},     {2.4999, 2},        {2.5001, 3},      {32767.4, 32767}, {32767.5, 32767},
+        {40000, 32767}, {-32768.5, -32768}, {-1e300, -32768}, {inf, 32767},     {std::nan(""), 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundToInt16(c.value), c.rounded) << c.value;
+    }
     EXPECT_EQ(RoundToInt32(3e9), 2147483647);
     EXPECT_EQ(RoundToInt32(-3e9), -2147483647 - 1);
     EXPECT_EQ(RoundToInt32(1234.5), 1234);

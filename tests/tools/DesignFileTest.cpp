@@ -102,12 +102,9 @@ DesignData Reload(const DesignData& design) {
     return result.design.value_or(DesignData());
 }
 
-TEST(DesignFile, RoundTripKeepsEveryField) {
-    const DesignData design = RichDesign();
-    EXPECT_EQ(Describe(Reload(design)), Describe(design));
-}
+TEST(DesignFile, RoundTripKeepsEveryFieldAndAnyText) {
+    EXPECT_EQ(Describe(Reload(RichDesign())), Describe(RichDesign()));
 
-TEST(DesignFile, HostileTextRoundTrips) {
     DesignData design;
     design.name = std::string(5000, 'x');
     // Names cannot hold control characters other than tab; other texts keep them.
@@ -153,34 +150,26 @@ TEST(DesignFile, HandWrittenFileGivesTheData) {
     ASSERT_TRUE(result.Ok()) << result.error.toStdString();
     test::ExpectEveryWindowAgrees(json, result, QStringLiteral("demo.vxd"));
     const DesignData& d = *result.design;
-    EXPECT_EQ(d.layerNames[1], "GND");
-    EXPECT_EQ(d.layerNames[2], "");
     // The package name stands before the tokens, separated by one blank; tokens by byte 128.
-    EXPECT_EQ(d.devices[0].attributes, "DIP14 Quad NAND\x80\x80X");
-    EXPECT_EQ(d.devices[0].kind, 1);
-    EXPECT_EQ(d.devices[1].attributes, "raw\x80text");
-    EXPECT_EQ(d.devices[2].attributes, "SOT23");
-    EXPECT_EQ(d.symbols[1].kind, SymbolPackage);
-
+    EXPECT_EQ((std::vector<std::string>{d.layerNames[1], d.layerNames[2], d.devices[0].attributes,
+                                        d.devices[1].attributes, d.devices[2].attributes}),
+              (std::vector<std::string>{"GND", "", "DIP14 Quad NAND\x80\x80X", "raw\x80text", "SOT23"}));
+    // Words and lists stand for the numbers they name; a key left out gives its default (a
+    // circuit without "boardFrame" has no frame).
     const CircuitData& c = d.circuits[0];
-    EXPECT_EQ(c.schComps[0].page, 1);
-    EXPECT_EQ(c.schComps[1].page, 0);
-    EXPECT_TRUE(c.schComps[0].packed);
-    EXPECT_EQ(c.schComps[0].texts[0].kind, ItemValueText);
-    EXPECT_TRUE(c.layComps[0].bottom);
-    EXPECT_EQ(c.nets[0].flags, NetPowerGround);
-    EXPECT_EQ(c.nets[1].flags, NetNamed);
-    EXPECT_EQ(c.nets[2].flags, 6);
-    EXPECT_TRUE(c.nets[0].nodes[0].schConnected);
-    EXPECT_FALSE(c.nets[0].nodes[0].layConnected);
-    EXPECT_EQ(c.traces[0].records[0].flags, TraceRecordNoLayer);
-    EXPECT_EQ(c.traces[0].records[1].layer, 31);
-    EXPECT_EQ(c.traces[0].records[1].x, 5);
-    EXPECT_EQ(c.vias[0].span, ViaSpanThrough);
-    EXPECT_EQ(c.vias[1].span, (1 << 1) | (1 << 2) | (1 << 30));
-    EXPECT_TRUE(c.hasBoardFrame);
-    EXPECT_EQ(c.boardX2, 100000);
-    EXPECT_FALSE(d.circuits[1].hasBoardFrame); // no boardFrame key: no frame
+    const auto& records = c.traces[0].records;
+    using Numbers = std::vector<int32_t>;
+    EXPECT_EQ((Numbers{d.devices[0].kind, d.symbols[1].kind, c.schComps[0].page, c.schComps[1].page}),
+              (Numbers{1, SymbolPackage, 1, 0}));
+    EXPECT_EQ((Numbers{c.schComps[0].packed, c.schComps[0].texts[0].kind, c.layComps[0].bottom}),
+              (Numbers{true, ItemValueText, true}));
+    EXPECT_EQ((Numbers{c.nets[0].flags, c.nets[1].flags, c.nets[2].flags, c.nets[0].nodes[0].schConnected,
+                       c.nets[0].nodes[0].layConnected}),
+              (Numbers{NetPowerGround, NetNamed, 6, true, false}));
+    EXPECT_EQ((Numbers{records[0].flags, records[1].layer, records[1].x, c.vias[0].span, c.vias[1].span}),
+              (Numbers{TraceRecordNoLayer, 31, 5, ViaSpanThrough, (1 << 1) | (1 << 2) | (1 << 30)}));
+    EXPECT_EQ((Numbers{c.hasBoardFrame, c.boardX2, d.circuits[1].hasBoardFrame}),
+              (Numbers{true, 100000, false}));
 
     const std::string& label = d.streams[0].bytes;
     ASSERT_EQ(label.size(), 164u);

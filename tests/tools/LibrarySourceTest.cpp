@@ -61,22 +61,16 @@ TEST(LibrarySource, SymbolsCarryGeometry) {
                                        "pad = 7 layer=2 rotation=-45.5 text=\"a b=c\" mask=0x80000000\n"
                                        "entry = 1 padstack=P60 x=-10\n"
                                        "item = arc radius=5 startAngle=1e2 endAngle=+90\n");
-    ASSERT_EQ(pads.entries.size(), 1u);
-    const LibraryEntry& entry = pads.entries[0];
-    EXPECT_EQ(entry.attributes, "Round\x80\x80ROUND");
-    EXPECT_EQ(entry.value, 16);
-    const SymbolData& symbol = entry.symbol;
-    EXPECT_EQ(symbol.kind, SymbolPadstack);
-    ASSERT_EQ(symbol.padStacks.size(), 1u);
-    EXPECT_EQ(symbol.padStacks[0].holeDiameter, 800);
-    ASSERT_EQ(symbol.padStacks[0].items.size(), 2u);
-    EXPECT_EQ(symbol.padStacks[0].items[0].flags, ItemCounted | ItemFilled);
-    EXPECT_EQ(symbol.padStacks[0].items[1].kind, 7);
-    EXPECT_EQ(symbol.padStacks[0].items[1].rotation, -45.5);
-    EXPECT_EQ(symbol.padStacks[0].items[1].text, "a b=c");
-    EXPECT_EQ(symbol.padStacks[0].items[1].mask, static_cast<int32_t>(0x80000000u));
-    EXPECT_EQ(symbol.entries[0].x, -10);
-    EXPECT_EQ(symbol.items[0].startAngle, 100);
+    const ItemData circle{
+        .kind = ItemCircle, .flags = ItemCounted | ItemFilled, .layer = 1, .diameter = 1524, .text = ""};
+    const ItemData seven{
+        .kind = 7, .mask = static_cast<int32_t>(0x80000000u), .layer = 2, .rotation = -45.5, .text = "a b=c"};
+    const ItemData arc{.kind = ItemArc, .radius = 5, .startAngle = 100, .endAngle = 90, .text = ""};
+    const std::string attributes = "Round\x80\x80ROUND";
+    const SymbolData symbol{
+        "P60", SymbolPadstack, attributes, {{"1", "P60", -10, 0}}, {arc}, {{"P60", 1, 800, {circle, seven}}}};
+    const LibraryContents expected{LibraryKind::Padstack, {{"P60", "", attributes, 16, symbol}}};
+    EXPECT_EQ(Describe(pads), Describe(expected));
 }
 
 TEST(LibrarySource, DocumentedExampleParses) {

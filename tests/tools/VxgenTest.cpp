@@ -14,8 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -25,7 +27,10 @@ using ::testing::StartsWith;
 using vxw::RunTool;
 using vxw::ToolRun;
 
-ToolRun Vxgen(const QStringList& arguments) {
+// Runs vxgen with `words` split at blanks; a word "OUT" stands for `out`.
+ToolRun Vxgen(const QString& words, const QString& out = QString()) {
+    QStringList arguments = words.split(' ', Qt::SkipEmptyParts);
+    std::replace(arguments.begin(), arguments.end(), QStringLiteral("OUT"), out);
     return RunTool(QStringLiteral("vxgen"), arguments);
 }
 
@@ -36,32 +41,32 @@ QByteArray ReadFile(const QString& path) {
 }
 
 TEST(Vxgen, HelpAndUsageErrors) {
-    const ToolRun help = Vxgen({QStringLiteral("--help")});
+    const ToolRun help = Vxgen("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("Usage: vxgen design"));
     EXPECT_THAT(help.out, HasSubstr("--big-symbol-file"));
 
     const QString out = QDir::temp().filePath(QStringLiteral("never-written.vxd"));
-    const QStringList wrong[] = {
-        {},
-        {QStringLiteral("design")},
-        {QStringLiteral("layout"), out},
-        {QStringLiteral("design"), QStringLiteral("--nets"), QStringLiteral("3")},
-        {QStringLiteral("design"), out, QStringLiteral("--colour"), QStringLiteral("3")},
-        {QStringLiteral("design"), out, QStringLiteral("--nets")},
-        {QStringLiteral("design"), out, QStringLiteral("--nets"), QStringLiteral("3x")},
-        {QStringLiteral("design"), out, QStringLiteral("--nets"), QStringLiteral("-1")},
-        {QStringLiteral("design"), out, QStringLiteral("--circuits"), QStringLiteral("1001")},
-        {QStringLiteral("design"), out, QStringLiteral("--nets"), QStringLiteral("0")}, // nodes need nets
-        {QStringLiteral("design"), out, QStringLiteral("--symbols"), QStringLiteral("0")},
-        {QStringLiteral("design"), out, QStringLiteral("--sch-comps"), QStringLiteral("10000000"),
-         QStringLiteral("--circuits"), QStringLiteral("1000")},
-        {QStringLiteral("libraries"), out, QStringLiteral("--pages"), QStringLiteral("3")},
+    const char* const wrong[] = {
+        "",
+        "design",
+        "layout OUT",
+        "design --nets 3",
+        "design OUT --colour 3",
+        "design OUT --nets",
+        "design OUT --nets 3x",
+        "design OUT --nets -1",
+        "design OUT --circuits 1001",
+        "design OUT --nets 0", // nodes need nets
+        "design OUT --symbols 0",
+        "design OUT --sch-comps 10000000 --circuits 1000",
+        "libraries OUT --pages 3",
     };
-    for (const QStringList& arguments : wrong) {
-        const ToolRun run = Vxgen(arguments);
-        EXPECT_EQ(run.status, 2) << arguments.join(' ').toStdString();
-        EXPECT_THAT(run.err, StartsWith("vxgen: ")) << arguments.join(' ').toStdString();
+    for (const char* arguments : wrong) {
+        SCOPED_TRACE(arguments);
+        const ToolRun run = Vxgen(arguments, out);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_THAT(run.err, StartsWith("vxgen: "));
         EXPECT_TRUE(run.out.empty());
     }
     EXPECT_FALSE(QFile::exists(out));
@@ -70,16 +75,9 @@ TEST(Vxgen, HelpAndUsageErrors) {
 TEST(Vxgen, DesignHasTheRequestedSizes) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("gen.vxd"));
-    const ToolRun run = Vxgen({QStringLiteral("design"),          path,
-                               QStringLiteral("--circuits"),      QStringLiteral("2"),
-                               QStringLiteral("--pages"),         QStringLiteral("3"),
-                               QStringLiteral("--sch-comps"),     QStringLiteral("40"),
-                               QStringLiteral("--lay-comps"),     QStringLiteral("30"),
-                               QStringLiteral("--nets"),          QStringLiteral("10"),
-                               QStringLiteral("--nodes"),         QStringLiteral("55"),
-                               QStringLiteral("--trace-records"), QStringLiteral("37"),
-                               QStringLiteral("--vias"),          QStringLiteral("9"),
-                               QStringLiteral("--devices"),       QStringLiteral("12")});
+    const ToolRun run = Vxgen("design OUT --circuits 2 --pages 3 --sch-comps 40 --lay-comps 30 --nets 10 "
+                              "--nodes 55 --trace-records 37 --vias 9 --devices 12",
+                              path);
     ASSERT_EQ(run.status, 0) << run.err;
 
     const vxw::DesignFileResult loaded = vxw::LoadDesignFile(path);
@@ -93,11 +91,6 @@ TEST(Vxgen, DesignHasTheRequestedSizes) {
     }
     EXPECT_EQ(deviceKinds, (std::set<int32_t>{0, 1, 2}));
     for (const vxw::CircuitData& circuit : design.circuits) {
-        EXPECT_EQ(circuit.pages.size(), 3u);
-        EXPECT_EQ(circuit.schComps.size(), 40u);
-        EXPECT_EQ(circuit.layComps.size(), 30u);
-        EXPECT_EQ(circuit.nets.size(), 10u);
-        EXPECT_EQ(circuit.vias.size(), 9u);
         size_t nodes = 0, records = 0;
         std::set<int32_t> classes;
         for (const vxw::NetData& net : circuit.nets) {
@@ -107,8 +100,9 @@ TEST(Vxgen, DesignHasTheRequestedSizes) {
         for (const vxw::TraceData& trace : circuit.traces) {
             records += trace.records.size();
         }
-        EXPECT_EQ(nodes, 55u);
-        EXPECT_EQ(records, 37u);
+        EXPECT_EQ((std::vector<size_t>{circuit.pages.size(), circuit.schComps.size(), circuit.layComps.size(),
+                                       circuit.nets.size(), circuit.vias.size(), nodes, records}),
+                  (std::vector<size_t>{3, 40, 30, 10, 9, 55, 37}));
         EXPECT_EQ(classes, (std::set<int32_t>{0, 2, 4}));
     }
     // The first circuit holds a block standing for the second.
@@ -120,41 +114,24 @@ TEST(Vxgen, DesignHasTheRequestedSizes) {
 
 TEST(Vxgen, SameSeedSameBytes) {
     QTemporaryDir dir;
-    const auto make = [&](const QString& name, const QString& seed) {
+    const auto make = [&](const char* name, const char* seed) {
         const QString path = dir.filePath(name);
-        EXPECT_EQ(Vxgen({QStringLiteral("design"), path, QStringLiteral("--seed"), seed}).status, 0);
+        EXPECT_EQ(Vxgen(QStringLiteral("design OUT --seed ") + seed, path).status, 0);
         return ReadFile(path);
     };
-    const QByteArray first = make(QStringLiteral("a.vxd"), QStringLiteral("7"));
-    EXPECT_EQ(make(QStringLiteral("b.vxd"), QStringLiteral("7")), first);
-    EXPECT_NE(make(QStringLiteral("c.vxd"), QStringLiteral("8")), first);
+    const QByteArray first = make("a.vxd", "7");
+    EXPECT_EQ(make("b.vxd", "7"), first);
+    EXPECT_NE(make("c.vxd", "8"), first);
 }
 
 TEST(Vxgen, LibrariesHaveTheRequestedSizesAndCrossReferences) {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("lib"));
-    const ToolRun run = Vxgen({QStringLiteral("libraries"),
-                               folder,
-                               QStringLiteral("--part-files"),
-                               QStringLiteral("4"),
-                               QStringLiteral("--parts-per-file"),
-                               QStringLiteral("6"),
-                               QStringLiteral("--symbol-files"),
-                               QStringLiteral("3"),
-                               QStringLiteral("--symbols-per-file"),
-                               QStringLiteral("12"),
-                               QStringLiteral("--package-files"),
-                               QStringLiteral("2"),
-                               QStringLiteral("--packages-per-file"),
-                               QStringLiteral("11"),
-                               QStringLiteral("--padstack-files"),
-                               QStringLiteral("1"),
-                               QStringLiteral("--padstacks-per-file"),
-                               QStringLiteral("8"),
-                               QStringLiteral("--big-part-file"),
-                               QStringLiteral("50"),
-                               QStringLiteral("--big-symbol-file"),
-                               QStringLiteral("20")});
+    const ToolRun run = Vxgen("libraries OUT --part-files 4 --parts-per-file 6 --symbol-files 3 "
+                              "--symbols-per-file 12 --package-files 2 --packages-per-file 11 "
+                              "--padstack-files 1 --padstacks-per-file 8 --big-part-file 50 "
+                              "--big-symbol-file 20",
+                              folder);
     ASSERT_EQ(run.status, 0) << run.err;
 
     std::map<std::string, size_t> counts;

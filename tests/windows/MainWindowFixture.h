@@ -13,6 +13,7 @@
 #include "suite/AppSettings.h"
 #include "suite/SuiteServices.h"
 #include "tests/windows/QueuedDialogs.h"
+#include "tests/windows/SampleProject.h"
 #include "windows/explorer/ExplorerTree.h"
 #include "windows/shell/FilePickers.h"
 #include "windows/shell/LGMAIN.h"
@@ -28,12 +29,7 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace vxw::test {
 
@@ -64,14 +60,7 @@ protected:
         qputenv("SOURCE_DATE_EPOCH", "1709640000");
         ASSERT_TRUE(dir_.isValid());
         folder_ = dir_.path();
-        const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
-        QDir().mkpath(folder_ + "/language");
-        QDir().mkpath(folder_ + "/JOB");
-        for (const QString& name : QDir(sample.filePath("language")).entryList(QDir::Files)) {
-            ASSERT_TRUE(QFile::copy(sample.filePath("language/" + name), folder_ + "/language/" + name));
-        }
-        libDir_ = sample.filePath("LIB") + "/";
-        WriteSuiteIni(QString());
+        ASSERT_NO_FATAL_FAILURE(MakeSampleSuite(folder_));
         suite_ = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(folder_));
         user_ = std::make_unique<ScopedUserSettings>(UserFile());
         pickers_ = std::make_unique<ScopedFilePickers>(
@@ -93,14 +82,6 @@ protected:
     }
 
     QString UserFile() const { return folder_ + "/user.ini"; }
-
-    void WriteSuiteIni(const QString& listSection) {
-        QFile ini(folder_ + "/suite.ini");
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(("[Vexil2K]\nJobDir=" + folder_ + "/JOB/\nLibDir=" + libDir_ + "\nSysDir=" + folder_ +
-                   "/SYS/\n\n[LIST GENERATOR]\n" + listSection)
-                      .toUtf8());
-    }
 
     // Loads a design into a recording kernel and publishes the host's strings, the host window
     // 3000 twips wide.
@@ -140,7 +121,7 @@ protected:
 
     QTemporaryDir dir_;
     QString folder_;
-    QString libDir_;
+    const QString libDir_ = SampleLibDir();
     std::unique_ptr<ScopedSuite> suite_;
     std::unique_ptr<ScopedUserSettings> user_;
     QueuedDialogs dialogs_;

@@ -177,7 +177,7 @@ TEST_F(MainWindowStartup, PlacementOffTheScreenFallsBackBesideTheHostWindow) {
 TEST_F(MainWindowStartup, AFailingProfileEndsStartUpAndLeavesTheSettingsAlone) {
     QFile::remove(folder_ + "/language/PROPERTY.MEN");
     UserSettings().SetValue("LOCK_TB", "1");
-    WriteSuiteIni("VIEW=3\nPROPERTY=0,1\n");
+    WriteSuiteIni(folder_, "VIEW=3\nPROPERTY=0,1\n");
     LGMAIN& window = Start();
     EXPECT_FALSE(window.IsWindowShown());
     EXPECT_FALSE(window.IsLoaded());

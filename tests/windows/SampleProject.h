@@ -1,8 +1,9 @@
 #pragma once
 // The sample project as the List Book, property, Options and search windows see it: a suite
 // folder of the test's own (the sample language folder, the sample libraries, a job folder and
-// settings), per-user settings of its own, the sample design in the kernel, the component's
-// state started on it, and the dialogs answered from queues the test fills.
+// settings; the main window tests make theirs the same way), per-user settings of its own, the
+// sample design in the kernel, the component's state started on it, and the dialogs answered
+// from queues the test fills.
 
 #include "component/ComponentState.h"
 #include "kernel/DesignFile.h"
@@ -34,23 +35,38 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace vxw {
 
+// The sample libraries' folder, with its separator.
+inline QString SampleLibDir() {
+    return QStringLiteral(LG_BINARY_DIR "/suite/LIB/");
+}
+
+// The suite settings in a test's own folder: its job folder, the sample libraries, and the list
+// generator's section.
+inline void WriteSuiteIni(const QString& folder, const QString& listSection = QString()) {
+    QFile ini(folder + "/suite.ini");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(("[Vexil2K]\nJobDir=" + folder + "/JOB/\nLibDir=" + SampleLibDir() + "\nSysDir=" + folder +
+               "/SYS/\n\n[LIST GENERATOR]\n" + listSection)
+                  .toUtf8());
+}
+
+// A suite folder of a test's own: the sample language folder, a job folder and the settings.
+inline void MakeSampleSuite(const QString& folder) {
+    const QDir language(QStringLiteral(LG_BINARY_DIR "/suite/language"));
+    ASSERT_TRUE(QDir().mkpath(folder + "/language"));
+    ASSERT_TRUE(QDir().mkpath(folder + "/JOB"));
+    for (const QString& name : language.entryList(QDir::Files)) {
+        ASSERT_TRUE(QFile::copy(language.filePath(name), folder + "/language/" + name));
+    }
+    WriteSuiteIni(folder);
+}
+
 class SampleProjectTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir_.isValid());
         folder_ = dir_.path();
-        const QDir sample(QStringLiteral(LG_BINARY_DIR "/suite"));
-        ASSERT_TRUE(QDir().mkpath(folder_ + "/language"));
-        ASSERT_TRUE(QDir().mkpath(folder_ + "/JOB"));
-        for (const QString& name : QDir(sample.filePath("language")).entryList(QDir::Files)) {
-            ASSERT_TRUE(QFile::copy(sample.filePath("language/" + name), folder_ + "/language/" + name));
-        }
-        QFile ini(folder_ + "/suite.ini");
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write(("[Vexil2K]\nJobDir=" + folder_ + "/JOB/\nLibDir=" + sample.filePath("LIB") +
-                   "/\nSysDir=" + folder_ + "/SYS/\n")
-                      .toUtf8());
-        ini.close();
+        ASSERT_NO_FATAL_FAILURE(MakeSampleSuite(folder_));
         suite_ = std::make_unique<ScopedSuite>(SuiteLocation::InFolder(folder_));
         user_ = std::make_unique<ScopedUserSettings>(folder_ + "/user.ini");
 

@@ -65,23 +65,11 @@ TEST_F(SelectionDialogTest, OkSearchesTheFilesOfTheScope) {
         QStringList messages;
     };
     const Case cases[] = {
-        {SearchAll,
-         {},
-         QStringLiteral(" nand2 "),
-         {"[PROJECT LIBRARY]", "logic.SYMBOL", "misc.SYMBOL"},
-         {slow}},
-        {SearchChecked, {}, QStringLiteral("NAND2"), {}, {"Search Not Found"}},
-        {SearchChecked, {"misc.SYMBOL"}, QStringLiteral("NAND*"), {"misc.SYMBOL"}, {}},
-        {SearchUnchecked,
-         {"misc.SYMBOL", "[PROJECT LIBRARY]"},
-         QStringLiteral("nand2"),
-         {"logic.SYMBOL"},
-         {}},
-        {SearchChecked,
-         {"analog.SYMBOL", "misc.SYMBOL"},
-         QStringLiteral("?P*"),
-         {"analog.SYMBOL", "misc.SYMBOL"},
-         {}},
+        {SearchAll, {}, " nand2 ", {"[PROJECT LIBRARY]", "logic.SYMBOL", "misc.SYMBOL"}, {slow}},
+        {SearchChecked, {}, "NAND2", {}, {"Search Not Found"}},
+        {SearchChecked, {"misc.SYMBOL"}, "NAND*", {"misc.SYMBOL"}, {}},
+        {SearchUnchecked, {"misc.SYMBOL", "[PROJECT LIBRARY]"}, "nand2", {"logic.SYMBOL"}, {}},
+        {SearchChecked, {"analog.SYMBOL", "misc.SYMBOL"}, "?P*", {"analog.SYMBOL", "misc.SYMBOL"}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern.toStdString() + " scope " + std::to_string(c.scope));
@@ -138,31 +126,6 @@ TEST_F(SelectionDialogTest, AskSearchDialogAnswersTheAcceptedRequest) {
 
     WhenOpen<Selection>([](Selection& dialog) { dialog.reject(); });
     EXPECT_FALSE(AskSearchDialog(nullptr, *items_, QStringLiteral("Symbols")).has_value());
-}
-
-// Find opens the first file with a match and selects its matching items; Find Next steps on,
-// says when it has passed the last file and then starts again at the top.
-TEST_F(SelectionDialogTest, FindAndFindNextStepThroughTheSampleFiles) {
-    LibraryFinder finder(*items_);
-    ui_.textAnswers = {QStringLiteral("nand*")};
-    const auto selectedNames = [this] {
-        QStringList names;
-        for (const LibraryItemRow& row : items_->Rows()) {
-            if (row.selected) {
-                names.append(row.text);
-            }
-        }
-        return names;
-    };
-    EXPECT_EQ(finder.FindCommand(QStringLiteral("Symbols")), 1);
-    EXPECT_EQ(ui_.questions.back().prompt, "Find Symbols:");
-    EXPECT_EQ(selectedNames(), QStringList{"NAND2"});
-    EXPECT_EQ(finder.FindNext(), 3);
-    EXPECT_EQ(items_->OpenedLibraryName(), "logic.SYMBOL");
-    EXPECT_EQ(finder.FindNext(), 4);
-    EXPECT_EQ(finder.FindNext(), 0);
-    EXPECT_EQ(Messages(), QStringList{"Search Finished"});
-    EXPECT_EQ(finder.FindNext(), 1);
 }
 
 } // namespace
