@@ -3,6 +3,7 @@
 // handed out in pieces, the bytes give the same design or the same message.
 
 #include "kernel/DesignFile.h"
+#include "kernel/FileTextSource.h"
 #include "kernel/MemoryTextSource.h"
 
 #include <QByteArray>
@@ -19,9 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort(); // exactly one of design and message
     }
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3);
-    }
+    text.remove_prefix(vxw::ByteOrderMarkSize(text));
     vxw::MemoryTextSource source(text, 1 + size % 7);
     const vxw::DesignFileResult windowed =
         vxw::LoadDesignText(source, QStringLiteral("fuzz.vxd"), {1 + size % 13, 1 + size % 5});

@@ -13,8 +13,6 @@
 #include "kernel/KernelRecords.h"
 #include "kernel/NameIndex.h"
 
-#include <QFile>
-
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -1303,10 +1301,6 @@ void DesignLoader::Resolve(DesignData& design) {
 
 namespace {
 
-size_t ByteOrderMark(const char* data, size_t size) {
-    return size >= 3 && std::string_view(data, 3) == "\xEF\xBB\xBF" ? 3 : 0; // some editors write one
-}
-
 DesignFileResult Load(DesignLoader& loader, const QString& nameForMessages) {
     DesignFileResult result;
     try {
@@ -1340,7 +1334,8 @@ DesignFileResult LoadDesignBytes(const QByteArray& bytes, const QString& nameFor
             nameForMessages + QStringLiteral(": the file is larger than %1 MiB").arg(MaxDesignFileSize >> 20);
         return result;
     }
-    const size_t base = ByteOrderMark(bytes.constData(), static_cast<size_t>(bytes.size()));
+    const size_t base =
+        ByteOrderMarkSize(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     DesignLoader loader(bytes.constData() + base, static_cast<size_t>(bytes.size()) - base);
     return Load(loader, nameForMessages);
 }

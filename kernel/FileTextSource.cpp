@@ -3,15 +3,8 @@
 #include "kernel/BoundedFileRead.h"
 
 #include <algorithm>
-#include <cstring>
-#include <string_view>
 
 namespace vxw {
-namespace {
-
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF"; // some editors write one
-
-} // namespace
 
 bool FileTextSource::Open(const QString& path, int64_t cap, QString* error) {
     file_.setFileName(path);
@@ -23,19 +16,15 @@ bool FileTextSource::Open(const QString& path, int64_t cap, QString* error) {
     }
     const int64_t told = file_.isSequential() ? 0 : file_.size();
     if (told == 0) {
-        const FileReadResult read = ReadDeviceBounded(file_, cap, whole_);
+        const FileReadResult read = ReadDeviceBounded(file_, cap, bytes_);
         if (!read.Ok()) {
             *error = path + QStringLiteral(": ") + read.error;
             return false;
         }
         file_.close();
-        inMemory_ = true;
-        start_ = std::string_view(whole_.constData(), static_cast<size_t>(whole_.size()))
-                         .starts_with(ByteOrderMark)
-                     ? 3
-                     : 0;
-        wholeRead_ = static_cast<size_t>(start_);
-        left_ = static_cast<size_t>(whole_.size()) - wholeRead_;
+        std::string_view text(bytes_.constData(), static_cast<size_t>(bytes_.size()));
+        text.remove_prefix(ByteOrderMarkSize(text));
+        whole_.emplace(text);
         return true;
     }
     if (told > cap) {
@@ -48,7 +37,7 @@ bool FileTextSource::Open(const QString& path, int64_t cap, QString* error) {
         *error = path + QStringLiteral(": cannot read the file: ") + file_.errorString();
         return false;
     }
-    start_ = got == 3 && std::string_view(head, 3) == ByteOrderMark ? 3 : 0;
+    start_ = static_cast<qint64>(ByteOrderMarkSize(std::string_view(head, static_cast<size_t>(got))));
     if (!file_.seek(start_)) {
         *error = path + QStringLiteral(": cannot read the file: ") + file_.errorString();
         return false;
@@ -58,15 +47,12 @@ bool FileTextSource::Open(const QString& path, int64_t cap, QString* error) {
 }
 
 size_t FileTextSource::Read(char* into, size_t max) {
+    if (whole_) {
+        return whole_->Read(into, max);
+    }
     const size_t want = std::min(max, left_);
     if (want == 0) {
         return 0;
-    }
-    if (inMemory_) {
-        std::memcpy(into, whole_.constData() + wholeRead_, want);
-        wholeRead_ += want;
-        left_ -= want;
-        return want;
     }
     // A file that shrank since it was opened gives what it still holds.
     const qint64 got = file_.read(into, static_cast<qint64>(want));
@@ -78,12 +64,10 @@ size_t FileTextSource::Read(char* into, size_t max) {
 }
 
 TextPosition FileTextSource::PositionOf(size_t offset) {
-    TextPosition position;
-    if (inMemory_) {
-        const auto size = static_cast<size_t>(whole_.size()) - static_cast<size_t>(start_);
-        position.Advance(whole_.constData() + start_, std::min(offset, size));
-        return position;
+    if (whole_) {
+        return whole_->PositionOf(offset);
     }
+    TextPosition position;
     // A file of its own, so that the reading one keeps its place.
     QFile file(file_.fileName());
     if (!file.open(QIODevice::ReadOnly) || !file.seek(start_)) {

@@ -5,6 +5,7 @@
 // cap; such files are small or rare. A leading UTF-8 byte order mark is not part of the text.
 
 #include "kernel/JsonPullReader.h"
+#include "kernel/MemoryTextSource.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -12,8 +13,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace vxw {
+
+// 3 when the text begins with a UTF-8 byte order mark (some editors write one), else 0.
+inline size_t ByteOrderMarkSize(std::string_view text) {
+    return text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+}
 
 class FileTextSource final : public TextSource {
 public:
@@ -23,15 +31,14 @@ public:
 
     // Throws TextSourceError when the file cannot be read.
     size_t Read(char* into, size_t max) override;
-    size_t Remaining() const override { return left_; }
+    size_t Remaining() const override { return whole_ ? whole_->Remaining() : left_; }
     // Reads the file again up to `offset`; the first line and column when it cannot.
     TextPosition PositionOf(size_t offset) override;
 
 private:
     QFile file_;
-    QByteArray whole_; // a file that told no size, read whole
-    bool inMemory_ = false;
-    size_t wholeRead_ = 0;
+    QByteArray bytes_;                      // a file that told no size, read whole
+    std::optional<MemoryTextSource> whole_; // its text
     size_t left_ = 0;
     qint64 start_ = 0; // where the text begins in the file, after a byte order mark
 };

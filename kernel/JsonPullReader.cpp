@@ -33,10 +33,8 @@ JsonPullReader::JsonPullReader(TextSource& source, ReadWindow window)
     : data_(nullptr), size_(0), margin_(std::max<size_t>(window.margin, 1)), source_(&source),
       capacity_(std::max(window.capacity, 2 * margin_)), baseCapacity_(capacity_) {}
 
+// Called only with a margin, that is with a source not yet at its end.
 void JsonPullReader::Refill() {
-    if (source_ == nullptr) {
-        return;
-    }
     const size_t kept = size_ - pos_;
     if (!window_ || (capacity_ > baseCapacity_ && kept <= baseCapacity_ / 2)) {
         // A window that grew for one long token goes back to its size.

@@ -1,7 +1,9 @@
 #include "kernel/JsonPullReader.h"
+#include "kernel/MemoryTextSource.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace vxw {
@@ -118,6 +120,61 @@ TEST(JsonPullReader, WholeNumbersOfEveryLengthAndEnding) {
             }
         }
     }
+}
+
+// What a window asks its source for shows how much it holds: no more than its capacity while
+// it reads element after element, the length of a long string while it reads that string, and
+// its capacity again after it.
+TEST(JsonPullReader, WindowStaysItsSizeAndGrowsOnlyForALongToken) {
+    struct Recorder final : TextSource {
+        explicit Recorder(std::string_view text) : text(text, 5) {}
+        size_t Read(char* into, size_t max) override {
+            largest = std::max(largest, max);
+            return text.Read(into, max);
+        }
+        size_t Remaining() const override { return text.Remaining(); }
+        TextPosition PositionOf(size_t offset) override { return text.PositionOf(offset); }
+        MemoryTextSource text;
+        size_t largest = 0;
+    };
+    auto objects = [](int count) {
+        std::string list;
+        for (int i = 0; i < count; ++i) {
+            list += ", {\"a\": 123456}";
+        }
+        return list;
+    };
+    const std::string json =
+        "[0" + objects(2000) + ", \"" + std::string(1000, 'x') + "\"" + objects(200) + "]";
+    Recorder source(json);
+    JsonPullReader reader(source, {128, 40});
+    int64_t value = 0;
+    auto readObjects = [&](int count) {
+        std::string_view key;
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(reader.NextElement());
+            reader.BeginObject();
+            ASSERT_TRUE(reader.NextKey(key));
+            EXPECT_EQ(key, "a");
+            ASSERT_TRUE(reader.ReadWhole(value));
+            EXPECT_EQ(value, 123456);
+            EXPECT_FALSE(reader.NextKey(key));
+        }
+    };
+    reader.BeginArray();
+    ASSERT_TRUE(reader.NextElement());
+    ASSERT_TRUE(reader.ReadWhole(value));
+    readObjects(2000);
+    EXPECT_LE(source.largest, 128u);
+    ASSERT_TRUE(reader.NextElement());
+    EXPECT_EQ(reader.ReadString(), std::string(1000, 'x'));
+    EXPECT_GE(source.largest, 500u);
+    source.largest = 0;
+    readObjects(200);
+    EXPECT_FALSE(reader.NextElement());
+    reader.ExpectEnd();
+    EXPECT_LE(source.largest, 128u);
+    EXPECT_EQ(reader.Position(), json.size());
 }
 
 } // namespace

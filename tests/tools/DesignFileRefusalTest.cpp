@@ -305,6 +305,22 @@ TEST(DesignFileRefusal, DeepNestingAndHugeInputEndQuickly) {
 }
 
 TEST(DesignFileRefusal, FileLevelProblems) {
+    // A file that cannot be read on gives the cause, not a half-loaded design.
+    struct Failing final : TextSource {
+        MemoryTextSource text{"{\"format\": \"vxw-design\", \"version\": 1, \"name\": \"long name\"}", 20};
+        size_t Read(char* into, size_t max) override {
+            if (text.Remaining() < 30) {
+                throw TextSourceError{"cannot read the file: Input/output error"};
+            }
+            return text.Read(into, max);
+        }
+        size_t Remaining() const override { return text.Remaining(); }
+        TextPosition PositionOf(size_t offset) override { return text.PositionOf(offset); }
+    } failing;
+    const DesignFileResult broken = LoadDesignText(failing, QStringLiteral("io.vxd"), {16, 8});
+    EXPECT_FALSE(broken.Ok());
+    EXPECT_EQ(broken.error.toStdString(), "io.vxd: cannot read the file: Input/output error");
+
     QTemporaryDir dir;
     const QString missing = dir.filePath(QStringLiteral("missing.vxd"));
     EXPECT_THAT(LoadDesignFile(missing).error.toStdString(),

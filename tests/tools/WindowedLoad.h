@@ -3,6 +3,7 @@
 // give what the whole text gives: every way a token can meet a window's end is then taken.
 
 #include "kernel/DesignFile.h"
+#include "kernel/FileTextSource.h"
 #include "kernel/MemoryTextSource.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,7 @@ namespace vxw::test {
 inline void ExpectEveryWindowAgrees(const QByteArray& text, const DesignFileResult& whole,
                                     const QString& name) {
     std::string_view view(text.constData(), static_cast<size_t>(text.size()));
-    if (view.starts_with("\xEF\xBB\xBF")) {
-        view.remove_prefix(3); // the file's business, not the reader's
-    }
+    view.remove_prefix(ByteOrderMarkSize(view)); // the file's business, not the reader's
     const QByteArray expected = whole.Ok() ? DesignToJson(*whole.design) : QByteArray();
     const struct {
         ReadWindow window;
